@@ -1,0 +1,1 @@
+// Placeholder until its owner fills it.
