@@ -1,1 +1,285 @@
-// Placeholder until its owner fills it.
+// Text and number services on UTF-8 std::string, independent of the locale.
+#include "framework/text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+
+namespace fw {
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Length of the run of decimal digits that starts at `from`.
+std::size_t DigitRun(std::string_view text, std::size_t from) {
+  std::size_t end = from;
+  while (end < text.size() && IsDigit(text[end])) ++end;
+  return end - from;
+}
+
+// One decoded character: its code point (U+FFFD for a byte that starts no
+// valid sequence) and how many bytes it took.
+struct Decoded {
+  std::int32_t codePoint;
+  std::size_t length;
+};
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF. A
+// byte that doesn't start a valid sequence is one character on its own, so
+// every byte of any text belongs to exactly one character.
+Decoded DecodeAt(std::string_view text, std::size_t at) {
+  constexpr Decoded kInvalid{0xFFFD, 1};
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  if (lead < 0x80) return {lead, 1};
+  std::size_t length;
+  std::int32_t code;
+  std::int32_t minimum;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, code = lead & 0x1F, minimum = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, code = lead & 0x0F, minimum = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, code = lead & 0x07, minimum = 0x10000;
+  } else {
+    return kInvalid;
+  }
+  if (text.size() - at < length) return kInvalid;
+  for (std::size_t i = 1; i < length; ++i) {
+    const unsigned char next = byte(at + i);
+    if ((next & 0xC0) != 0x80) return kInvalid;
+    code = (code << 6) | (next & 0x3F);
+  }
+  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return kInvalid;
+  return {code, length};
+}
+
+// What a Format pattern asks for: "+" for a sign on every value, then at least
+// `minInteger` digits before the point and exactly `decimals` after it.
+struct Pattern {
+  bool alwaysSign = false;
+  int minInteger = 0;
+  int decimals = 0;
+};
+
+Pattern ParsePattern(std::string_view pattern) {
+  Pattern parsed;
+  std::size_t i = 0;
+  if (i < pattern.size() && pattern[i] == '+') parsed.alwaysSign = true, ++i;
+  while (i < pattern.size() && pattern[i] == '#') ++i;
+  while (i < pattern.size() && pattern[i] == '0') ++parsed.minInteger, ++i;
+  if (i < pattern.size() && pattern[i] == '.') {
+    ++i;
+    while (i < pattern.size() && pattern[i] == '0') ++parsed.decimals, ++i;
+  }
+  const bool hasPlaceholder = pattern.find_first_of("#0") != std::string_view::npos;
+  if (i != pattern.size() || !hasPlaceholder || parsed.decimals > 17) {
+    throw std::invalid_argument("Unsupported format pattern \"" + std::string(pattern) + "\"");
+  }
+  return parsed;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const std::size_t signAt = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t integerDigits = DigitRun(text, i);
+  i += integerDigits;
+  std::size_t fractionDigits = 0;
+  if (i < text.size() && text[i] == '.') {
+    fractionDigits = DigitRun(text, i + 1);
+    // A lone point after digits ("5.") still belongs to the number.
+    if (integerDigits > 0 || fractionDigits > 0) i += 1 + fractionDigits;
+  }
+  if (integerDigits == 0 && fractionDigits == 0) return 0.0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    const std::size_t exponentDigits = DigitRun(text, j);
+    if (exponentDigits > 0) i = j + exponentDigits;
+  }
+
+  // from_chars takes no "+", so the literal is read from after it; the span
+  // holds nothing but the validated literal, so no locale or text after it
+  // can change the reading.
+  std::size_t begin = signAt;
+  if (text[begin] == '+') ++begin;
+  double value = 0.0;
+  const char* first = text.data() + begin;
+  const char* last = text.data() + i;
+  const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  if (error != std::errc() || end != last || !std::isfinite(value)) return 0.0;
+  return value == 0.0 ? 0.0 : value;  // no negative zero
+}
+
+std::string Str(std::int64_t value) {
+  std::array<char, 24> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
+std::string Format(double value, std::string_view pattern) {
+  const Pattern parsed = ParsePattern(pattern);
+  if (!std::isfinite(value)) value = 0.0;
+
+  // 309 integer digits of the largest double, a sign, a point and the decimals.
+  std::array<char, 400> buffer;
+  const double magnitude = std::fabs(value);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::fixed, parsed.decimals);
+  std::string digits(buffer.data(), result.ptr);
+
+  // A value that rounds to zero shows no minus sign: "-0.0000" would claim a
+  // negative result that the digits can't show.
+  const bool roundsToZero = digits.find_first_of("123456789") == std::string::npos;
+  const bool negative = value < 0.0 && !roundsToZero;
+
+  const std::size_t point = digits.find('.');
+  std::size_t integerDigits = point == std::string::npos ? digits.size() : point;
+  if (integerDigits == 1 && digits[0] == '0' && parsed.minInteger == 0) {
+    digits.erase(0, 1);
+    integerDigits = 0;
+  }
+  if (static_cast<int>(integerDigits) < parsed.minInteger) {
+    digits.insert(0, static_cast<std::size_t>(parsed.minInteger) - integerDigits, '0');
+  }
+  if (negative) return "-" + digits;
+  if (parsed.alwaysSign) return "+" + digits;
+  return digits;
+}
+
+std::int64_t Len(std::string_view text) {
+  std::int64_t count = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+    } else {
+      i += DecodeAt(text, i).length;
+    }
+    ++count;
+  }
+  return count;
+}
+
+std::int32_t Asc(std::string_view text) {
+  if (text.empty()) return 0;
+  return DecodeAt(text, 0).codePoint;
+}
+
+std::string Chr(std::int32_t codePoint) {
+  const auto c = static_cast<std::uint32_t>(codePoint);
+  std::string out;
+  if (codePoint < 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+std::int64_t CountFields(std::string_view text, std::string_view separator) {
+  if (separator.empty()) return 1;
+  std::int64_t count = 1;
+  for (std::size_t at = text.find(separator); at != std::string_view::npos;
+       at = text.find(separator, at + separator.size())) {
+    ++count;
+  }
+  return count;
+}
+
+std::string NthField(std::string_view text, std::string_view separator, std::int64_t n) {
+  if (n < 1) return {};
+  if (separator.empty()) return n == 1 ? std::string(text) : std::string();
+  std::size_t begin = 0;
+  for (std::int64_t field = 1; field < n; ++field) {
+    const std::size_t at = text.find(separator, begin);
+    if (at == std::string_view::npos) return {};
+    begin = at + separator.size();
+  }
+  const std::size_t end = text.find(separator, begin);
+  return std::string(text.substr(begin, end == std::string_view::npos ? end : end - begin));
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator) {
+  std::vector<std::string_view> fields;
+  if (separator.empty()) {
+    fields.push_back(text);
+    return fields;
+  }
+  std::size_t begin = 0;
+  for (std::size_t at = text.find(separator); at != std::string_view::npos;
+       at = text.find(separator, begin)) {
+    fields.push_back(text.substr(begin, at - begin));
+    begin = at + separator.size();
+  }
+  fields.push_back(text.substr(begin));
+  return fields;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view with) {
+  if (find.empty()) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  std::size_t begin = 0;
+  for (std::size_t at = text.find(find); at != std::string_view::npos;
+       at = text.find(find, begin)) {
+    out.append(text.substr(begin, at - begin));
+    out.append(with);
+    begin = at + find.size();
+  }
+  out.append(text.substr(begin));
+  return out;
+}
+
+std::string ReplaceLineEndings(std::string_view text, std::string_view ending) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t begin = 0;
+  for (std::size_t at = text.find_first_of("\r\n"); at != std::string_view::npos;
+       at = text.find_first_of("\r\n", begin)) {
+    out.append(text.substr(begin, at - begin));
+    out.append(ending);
+    begin = at + 1;
+    if (text[at] == '\r' && begin < text.size() && text[begin] == '\n') ++begin;
+  }
+  out.append(text.substr(begin));
+  return out;
+}
+
+double Sqrt(double x) {
+  return std::sqrt(x);
+}
+
+double Pow(double base, double exponent) {
+  return std::pow(base, exponent);
+}
+
+std::int32_t ToInt32(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
+  if (value <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace fw

@@ -5,13 +5,16 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw {
 
 // Reads the decimal number at the start of the text in the C locale: optional
-// leading spaces, a sign, digits, a fraction and an exponent. Reading stops at
+// leading spaces and tabs, a sign, digits, a fraction and an exponent ("e" or
+// "E", an optional sign, at least one digit; "2e" reads 2). Reading stops at
 // the first character that can't continue the number. No number gives 0, and
-// so does a literal outside the range of a finite double: never NaN or infinity.
+// so does a literal outside the range of a finite double: never NaN or
+// infinity ("nan" and "inf" read 0), never a negative zero.
 double Val(std::string_view text);
 
 // Decimal digits of a whole number, with a leading "-" when negative.
@@ -19,24 +22,41 @@ std::string Str(std::int64_t value);
 
 // Formats a number by pattern. Supported: "+#0.0000" (sign always) and
 // "#0.0000" (minus only): at least one digit before the point, exactly four
-// after it, rounded to the nearest. Non-finite values format as "0.0000"
-// with their sign rules applied to zero; callers keep them out of reports.
+// after it, rounded to the nearest (ties to even on the exact binary value),
+// every integer digit written out however large the value. A result that
+// rounds to zero shows no minus: "0.0000", or "+0.0000" with "+". Non-finite
+// values format as zero; callers keep them out of reports. The general shape
+// is [+]{#}{0}[.{0}], with at least one "#" or "0" and at most 17 decimals;
+// any other pattern raises std::invalid_argument.
 std::string Format(double value, std::string_view pattern);
 
 // Number of characters (code points) in UTF-8 text.
 std::int64_t Len(std::string_view text);
 
-// Code point of the first character, 0 for the empty text.
+// Code point of the first character, 0 for the empty text. A byte that starts
+// no valid UTF-8 sequence is one character of its own (Len counts it as one);
+// Asc gives U+FFFD for it.
 std::int32_t Asc(std::string_view text);
 
-// The UTF-8 text of one code point.
+// The UTF-8 text of one code point; the empty text for a negative value, a
+// surrogate or anything past U+10FFFF.
 std::string Chr(std::int32_t codePoint);
 
 // Fields are numbered from 1. Empty fields count, the empty last field after a
-// trailing separator too. An empty separator gives one field.
+// trailing separator too, so the empty text is one empty field. An empty
+// separator gives one field, the whole text. Separators match byte for byte,
+// left to right, without overlapping. NthField gives "" for n outside
+// 1..CountFields.
 std::int64_t CountFields(std::string_view text, std::string_view separator);
 std::string NthField(std::string_view text, std::string_view separator, std::int64_t n);
 
+// Every field at once, in one pass: element i - 1 is NthField(text,
+// separator, i) for i = 1..CountFields(text, separator). The views point into
+// `text`, which must outlive them.
+std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator);
+
+// Every occurrence, left to right, without overlapping; an empty `find`
+// changes nothing.
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view with);
 
 // CR LF, LF and CR each become `ending`.
@@ -50,8 +70,11 @@ struct EndOfLineType {
   operator std::string() const { return "\n"; }
 };
 inline constexpr EndOfLineType EndOfLine{};
-inline std::string operator+(const std::string& a, EndOfLineType) { return a + "\n"; }
+inline std::string operator+(const std::string& a, EndOfLineType) {
+  return a + "\n";
+}
 
+// As the C library's: a negative x gives NaN, which callers keep out of reports.
 double Sqrt(double x);
 double Pow(double base, double exponent);
 
