@@ -63,5 +63,8 @@ class PropertyTarget {
 // as soon as it is read. Never reads past the end of the list; a malformed
 // entry raises SettingsError after the entries before it have been applied.
 void SetProperties(PropertyTarget& target, std::string_view list);
+inline void SetProperties(PropertyTarget& target, const SettingsList& list) {
+  SetProperties(target, std::string_view(list.Bytes()));
+}
 
 }  // namespace fw
