@@ -2,6 +2,7 @@
 // are registered in the framework's own registry of the process.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ class FileType : public Object {
  public:
   FileType() = default;
   ~FileType() override;  // deregisters when registered
+  // One registration belongs to one object: a copy would deregister it twice.
+  FileType(const FileType&) = delete;
+  FileType& operator=(const FileType&) = delete;
 
   // Each setter first deregisters the type if it is registered.
   void SetName(const std::string& v);
