@@ -1,0 +1,164 @@
+#include "calculator/control_window.h"
+
+#include <utility>
+
+#include "framework/settings.h"
+
+namespace {
+
+fw::Operation Public(std::string name, std::string signature) {
+  return {std::move(name), std::move(signature), {{"__Scope", "Public"}}};
+}
+
+fw::ClassRecord BuildClassRecord() {
+  fw::Operation createControls0 = Public("CreateControls0", "(  )");
+  createControls0.attributes.push_back({"Hidden", ""});
+  return fw::ClassRecord{
+      .fullName = ControlWnd::kFullName,
+      .base = "Window",
+      .operations =
+          {
+              Public("Layout", "(  )"),
+              Public("CreateControls", "(  )"),
+              createControls0,
+              Public("NVarsFld", "(  ) as TextArea"),
+              Public("ClearBtn", "(  ) as PushButton"),
+              Public("CalculateBtn", "(  ) as PushButton"),
+              Public("StaticText3", "(  ) as StaticText"),
+              Public("StaticText9", "(  ) as StaticText"),
+              Public("StaticText1", "(  ) as StaticText"),
+              Public("PrintBtn", "(  ) as PushButton"),
+              Public("Canvas1", "(  ) as Canvas"),
+              Public("EigenFld", "(  ) as TextArea"),
+              Public("StaticText2", "(  ) as StaticText"),
+              Public("LabelFld", "(  ) as TextField"),
+              Public("ImageWell1", "(  ) as ImageWell"),
+              Public("Canvas2", "(  ) as Canvas"),
+              Public("NVarsFld_KeyDown", "( String ) as Boolean"),
+              Public("ClearBtn_Action", "(  )"),
+              Public("CalculateBtn_Action", "(  )"),
+              Public("PrintBtn_Action", "(  )"),
+              Public("Canvas1_MouseDown", "( Int32, Int32 ) as Boolean"),
+              Public("EigenFld_KeyDown", "( String ) as Boolean"),
+              Public("ImageWell1_MouseDown", "( Int32, Int32 ) as Boolean"),
+              Public("AddMenuHandlers", "( Window )"),
+              Public("Event_Close", "(  )"),
+              Public("Event_Activate", "(  )"),
+              Public("Event_EnableMenuItems", "(  )"),
+              Public("DescriptionMenuItem_Action", "(  ) as Boolean"),
+              Public("AboutPlim_Action", "(  ) as Boolean"),
+          },
+      .events =
+          {
+              {"Layout", "Layout"},
+              {"CreateControls", "CreateControls"},
+              {"AddMenuHandlers", "AddMenuHandlers"},
+              {"Close", "Event_Close"},
+              {"EnableMenuItems", "Event_EnableMenuItems"},
+              {"Activate", "Event_Activate"},
+          },
+      .attributes = {{"__Scope", "Public"}},
+  };
+}
+
+template <class C>
+fw::Ref<C> Find(const fw::Window& window, const char* name) {
+  return fw::NotNil(fw::CheckedCast<C>(fw::RuntimeWindowControlByName(window, name)));
+}
+
+}  // namespace
+
+const fw::ClassRecord& ControlWnd::ClassInfo() {
+  // Looked up on every call: tests may empty the registry between two uses.
+  if (const fw::ClassRecord* known = fw::FindClass(kFullName)) return *known;
+  return fw::RegisterClass(BuildClassRecord());
+}
+
+fw::Ref<class ControlWnd> ControlWnd() {
+  ControlWnd::ClassInfo();
+  return fw::ImplicitInstance<class ControlWnd>();
+}
+
+void ControlWnd::Layout() {
+  fw::SetProperties(*this, fw::SettingsList()
+                               .Int("Placement", 0)
+                               .Int("Width", 500)
+                               .Int("Height", 550)
+                               .Int("MinWidth", 64)
+                               .Int("MinHeight", 64)
+                               .Int("MaxWidth", 500)
+                               .Int("MaxHeight", 500)
+                               .Int("Frame", 0)
+                               .Bool("Composite", false)
+                               .Bool("HasBackColor", true)
+                               .Colour("BackColor", 255, 255, 255)
+                               .Text("Title", "Zelvora")
+                               .Bool("Visible", true)
+                               .Bool("FullScreen", false)
+                               .Bool("MenuBarVisible", true)
+                               .Bool("CloseButton", true)
+                               .Bool("Resizeable", false)
+                               .Bool("LiveResize", false)
+                               .Bool("MaximizeButton", false)
+                               .Bool("MinimizeButton", true)
+                               .Int("MacProcID", 0)
+                               .Bool("_mInitialControlsCreated", false)
+                               .Int("Top", 0)
+                               .Int("Left", 0));
+}
+
+void ControlWnd::CreateControls() {
+  CreateControls0();
+}
+
+fw::Ref<fw::TextArea> ControlWnd::NVarsFld() const {
+  return Find<fw::TextArea>(*this, "NVarsFld");
+}
+
+fw::Ref<fw::PushButton> ControlWnd::ClearBtn() const {
+  return Find<fw::PushButton>(*this, "ClearBtn");
+}
+
+fw::Ref<fw::PushButton> ControlWnd::CalculateBtn() const {
+  return Find<fw::PushButton>(*this, "CalculateBtn");
+}
+
+fw::Ref<fw::StaticText> ControlWnd::StaticText3() const {
+  return Find<fw::StaticText>(*this, "StaticText3");
+}
+
+fw::Ref<fw::StaticText> ControlWnd::StaticText9() const {
+  return Find<fw::StaticText>(*this, "StaticText9");
+}
+
+fw::Ref<fw::StaticText> ControlWnd::StaticText1() const {
+  return Find<fw::StaticText>(*this, "StaticText1");
+}
+
+fw::Ref<fw::PushButton> ControlWnd::PrintBtn() const {
+  return Find<fw::PushButton>(*this, "PrintBtn");
+}
+
+fw::Ref<fw::Canvas> ControlWnd::Canvas1() const {
+  return Find<fw::Canvas>(*this, "Canvas1");
+}
+
+fw::Ref<fw::TextArea> ControlWnd::EigenFld() const {
+  return Find<fw::TextArea>(*this, "EigenFld");
+}
+
+fw::Ref<fw::StaticText> ControlWnd::StaticText2() const {
+  return Find<fw::StaticText>(*this, "StaticText2");
+}
+
+fw::Ref<fw::TextField> ControlWnd::LabelFld() const {
+  return Find<fw::TextField>(*this, "LabelFld");
+}
+
+fw::Ref<fw::ImageWell> ControlWnd::ImageWell1() const {
+  return Find<fw::ImageWell>(*this, "ImageWell1");
+}
+
+fw::Ref<fw::Canvas> ControlWnd::Canvas2() const {
+  return Find<fw::Canvas>(*this, "Canvas2");
+}
