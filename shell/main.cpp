@@ -1,2 +1,12 @@
-// Placeholder until the start-up routine lands.
-int main() { return 0; }
+// The process entry: the runtime, the class records, the program's run, the
+// release of its shared values and the exit status.
+#include "framework/application.h"
+#include "shell/startup.h"
+
+int main() {
+  fw::RuntimeInit();
+  InitializeClasses();
+  Main();
+  FinalizeShared();
+  return fw::RuntimeExit();
+}
