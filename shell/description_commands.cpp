@@ -1,0 +1,68 @@
+// The Description window's events and menu commands: the bold opening run,
+// the enabling round, Control, About and Print.
+#include <memory>
+#include <string>
+
+#include "calculator/control_window.h"
+#include "framework/application.h"
+#include "framework/printing.h"
+#include "shell/about_window.h"
+#include "shell/description_window.h"
+
+namespace {
+
+constexpr int kBoldRunLength = 29;
+constexpr int kPrintWidth = 540;
+constexpr int kBlockHeight = 720;
+
+}  // namespace
+
+// The window keeps its handlers, so they hold it weakly; while one runs it
+// holds the window, which a print's yields could otherwise see closed and freed.
+void DescriptionWnd::AddMenuHandlers() {
+  std::weak_ptr<class DescriptionWnd> self =
+      std::static_pointer_cast<class DescriptionWnd>(shared_from_this());
+  auto bind = [this, self](const std::string& item, bool (DescriptionWnd::*handler)()) {
+    AddMenuHandler(item, [self, handler] {
+      auto window = fw::NotNil(self.lock());
+      return ((*window).*handler)();
+    });
+  };
+  bind("ControlMenuItem", &DescriptionWnd::ControlMenuItem_Action);
+  bind("AboutMenuItem", &DescriptionWnd::AboutMenuItem_Action);
+  bind("Print", &DescriptionWnd::Print_Action);
+}
+
+void DescriptionWnd::Event_Open() {
+  fw::NotNil(DescribeFld2())->SetSelStart(0);
+  fw::NotNil(DescribeFld2())->SetSelLength(kBoldRunLength);
+  fw::NotNil(DescribeFld2())->SetSelBold(true);
+}
+
+void DescriptionWnd::Event_EnableMenuItems() {
+  fw::NotNil(ControlMenuItem())->SetEnabled(true);
+  fw::NotNil(AboutMenuItem())->SetEnabled(true);
+}
+
+bool DescriptionWnd::ControlMenuItem_Action() {
+  fw::NotNil(::ControlWnd())->Show();
+  return false;
+}
+
+bool DescriptionWnd::AboutMenuItem_Action() {
+  fw::NotNil(::AboutWnd())->Show();
+  return false;
+}
+
+bool DescriptionWnd::Print_Action() {
+  fw::Ref<fw::Graphics> surface = fw::OpenPrinterDialog(nullptr, nullptr);
+  if (!surface) return false;
+  auto printer =
+      fw::NotNil(fw::NotNil(DescribeFld2())->StyledTextPrinterFor(*surface, kPrintWidth));
+  while (!printer->EndOfFile()) {
+    printer->DrawBlock(0, 0, kBlockHeight);
+    if (!printer->EndOfFile()) surface->NextPage();
+    fw::BackgroundYield();
+  }
+  return false;
+}
