@@ -22,7 +22,8 @@ class Application : public Object {
   // Binds a handler to the menu item of that name for the whole application.
   void AddMenuHandler(const std::string& itemName, MenuHandler handler);
   bool HasMenuHandler(const std::string& itemName) const;
-  // Runs the application's handler of that item; false when it has none.
+  // Runs the application's handler of that item; true when one ran, false
+  // when it has none.
   bool RunMenuHandler(const std::string& itemName);
   // Raised before a menu opens and before a shortcut acts.
   virtual void Event_EnableMenuItems() {}
@@ -70,7 +71,13 @@ void UnhandledException(const std::exception_ptr& error);
 void FinalizeFrameworkShared();
 
 // Runs a callback that Qt invoked, keeping any exception for the event loop
-// instead of letting it cross Qt's code. Returns false when one was kept.
+// instead of letting it cross Qt's code. Returns false when one was kept (or
+// one was kept already, in which case the body does not run).
 bool Guarded(const std::function<void()>& body);
+
+// For tests that share one process: hides and forgets every window (raising
+// no events), forgets the application object, the quit request, a kept
+// exception and the unhandled-exception status. The seams are left as set.
+void ResetRuntimeForTests();
 
 }  // namespace fw

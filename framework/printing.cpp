@@ -1,0 +1,92 @@
+// Printing: the print dialog (or its seam), the page surface and the text
+// printer.
+#include "framework/printing.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+
+#include "framework/alerts.h"
+#include "framework/controls.h"
+#include "framework/qt/graphics_impl.h"
+#include "framework/qt/runtime_state.h"
+#include "framework/qt/seam_state.h"
+#include "framework/qt/text_area_impl.h"
+#include "framework/qt/text_printer_impl.h"
+#include "framework/qt/window_impl.h"
+#include "framework/window.h"
+
+namespace fw {
+
+GraphicsImpl::GraphicsImpl(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+  painter_.begin(printer_.get());
+}
+
+GraphicsImpl::~GraphicsImpl() { Finish(); }
+
+double GraphicsImpl::UnitsPerPoint() const { return printer_->resolution() / 72.0; }
+
+void GraphicsImpl::NextPage() {
+  if (painter_.isActive()) printer_->newPage();
+}
+
+void GraphicsImpl::Finish() {
+  if (painter_.isActive()) painter_.end();
+}
+
+Graphics::Graphics(std::unique_ptr<GraphicsImpl> impl) : impl_(std::move(impl)) {
+  if (!impl_) throw NilObjectException("A page surface needs a printer.");
+}
+
+Graphics::~Graphics() = default;
+
+void Graphics::NextPage() { impl_->NextPage(); }
+
+Ref<Graphics> OpenPrinterDialog(std::nullptr_t, std::nullptr_t) {
+  seams::state::CountDialogOpened();
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  switch (seams::state::DialogMode()) {
+    case seams::state::PrintDialogMode::Cancel:
+      return nullptr;
+    case seams::state::PrintDialogMode::Pdf:
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(QString::fromStdString(seams::state::PdfPath()));
+      break;
+    case seams::state::PrintDialogMode::Real: {
+      QWidget* parent = nullptr;
+      if (auto active = ActiveWindow()) parent = active->Impl().qt;
+      QPrintDialog dialog(printer.get(), parent);
+      dialog.setWindowTitle(QStringLiteral("Print"));
+      const int result = dialog.exec();
+      runtime::RaiseKept();
+      if (result != QDialog::Accepted) return nullptr;
+      break;
+    }
+  }
+  auto impl = std::make_unique<GraphicsImpl>(std::move(printer));
+  if (!impl->Active()) {
+    MsgBox("The printer could not be started, so nothing was printed.");
+    return nullptr;
+  }
+  return std::make_shared<Graphics>(std::move(impl));
+}
+
+StyledTextPrinter::StyledTextPrinter(std::unique_ptr<StyledTextPrinterImpl> impl)
+    : impl_(std::move(impl)) {}
+
+StyledTextPrinter::~StyledTextPrinter() = default;
+
+void StyledTextPrinter::DrawBlock(int x, int y, int height) { impl_->DrawBlock(x, y, height); }
+
+bool StyledTextPrinter::EndOfFile() const { return impl_->AtEnd(); }
+
+Ref<StyledTextPrinter> TextArea::StyledTextPrinterFor(Graphics& surface, int width) {
+  auto& impl = static_cast<TextAreaImpl&>(Impl());
+  auto kept = std::static_pointer_cast<Graphics>(surface.weak_from_this().lock());
+  if (!kept) throw NilObjectException("The page surface is gone.");
+  QTextDocument empty;
+  const QTextDocument& source = impl.Edit() ? *impl.Edit()->document() : empty;
+  return std::make_shared<StyledTextPrinter>(
+      std::make_unique<StyledTextPrinterImpl>(source, impl.textColor, kept, width));
+}
+
+}  // namespace fw

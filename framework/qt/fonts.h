@@ -1,0 +1,20 @@
+// Font names and sizes as the program gives them, made into the fonts of this
+// desktop: "Courier" a fixed-pitch face, "Times" a serif face, "System" the
+// desktop's own font.
+#pragma once
+
+#include <QFont>
+#include <string>
+
+namespace fw::qt {
+
+struct FontSpec {
+  std::string family = "System";
+  float size = 0;  // 0: the desktop's size
+  int unit = 0;    // FontUnits: 0 default (points), 1 pixels, 2 points, 3 inches, 4 millimetres
+  bool bold = false, italic = false, underline = false;
+};
+
+QFont ResolveFont(const FontSpec& spec);
+
+}  // namespace fw::qt

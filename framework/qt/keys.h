@@ -1,0 +1,16 @@
+// What a key press gives a KeyDown handler: the classic key codes for the
+// editing and movement keys, the character for a printable key, nothing for a
+// key held with Ctrl (a shortcut) or one that has neither.
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QKeyEvent;
+
+namespace fw::qt {
+
+bool IsShortcutChord(const QKeyEvent& event);
+std::optional<std::string> KeyTextFor(const QKeyEvent& event);
+
+}  // namespace fw::qt

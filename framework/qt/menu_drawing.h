@@ -1,0 +1,56 @@
+// A window's drawing of a menu tree as its own QMenuBar: rebuilt when the tree
+// changes, enabled from the model before a menu opens, and routing a chosen
+// item to the window's menu command.
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/menus.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace fw {
+
+class WindowImpl;
+
+class DrawnMenus {
+ public:
+  DrawnMenus(QMenuBar* bar, WindowImpl& owner);
+  ~DrawnMenus();
+
+  // Draws the tree again when it differs from the one drawn; true when it did.
+  bool Refresh(const Ref<MenuBar>& tree);
+  // Each drawn entry enabled as its item is.
+  void SyncEnabled();
+  // One line per drawn entry: a menu's title alone, then "Title/Item" for each
+  // entry of it (with the shortcut after a tab), "Title/-" for a separator.
+  std::vector<std::string> Describe() const;
+
+ private:
+  struct Entry {
+    QAction* action;
+    std::weak_ptr<MenuItem> item;
+  };
+  void AddEntries(QMenu* menu, const MenuItem& parent);
+  QMenu* AddMenu(QMenu* parentMenu, const Ref<MenuItem>& item);
+  void AddAction(QMenu* menu, const Ref<MenuItem>& item);
+  void Clear();
+
+  QMenuBar* bar_;
+  WindowImpl& owner_;
+  // Owns the connections: deleting it cuts them all.
+  std::unique_ptr<QObject> context_;
+  std::vector<Entry> entries_;
+  std::string drawn_;  // signature of the tree drawn
+};
+
+// The text a menu shows for an item: its own, or the standard text of an Edit
+// item that has none.
+std::string DrawnText(const MenuItem& item);
+
+}  // namespace fw

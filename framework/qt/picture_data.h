@@ -1,0 +1,15 @@
+// The decoded image behind a Picture. A QImage, not a pixmap, so that a picture
+// kept until the process ends needs no display.
+#pragma once
+
+#include <QImage>
+
+namespace fw {
+
+class PictureData {
+ public:
+  explicit PictureData(QImage image) : image(std::move(image)) {}
+  QImage image;
+};
+
+}  // namespace fw

@@ -1,0 +1,26 @@
+// The static text: a label that shows plain text and takes no focus.
+#pragma once
+
+#include <QLabel>
+
+#include "framework/qt/control_impl.h"
+#include "framework/qt/fonts.h"
+
+namespace fw {
+
+class LabelWidget : public QLabel, public OwnedWidget {};
+
+class StaticTextImpl : public ControlImpl {
+ public:
+  StaticTextImpl() : StaticTextImpl(new LabelWidget) {}
+  explicit StaticTextImpl(LabelWidget* widget);
+  LabelWidget* Label() const { return static_cast<LabelWidget*>(Widget()); }
+
+  bool ApplyOwn(const std::string& name, const SettingValue& value) override;
+  void UpdateFont();
+
+  std::string text;
+  qt::FontSpec font;
+};
+
+}  // namespace fw

@@ -1,0 +1,18 @@
+// For tests only: the Qt widgets behind windows and controls, so that tests can
+// send key presses and clicks the way the toolkit delivers them.
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+
+#include "framework/qt/control_impl.h"
+#include "framework/qt/window_impl.h"
+
+namespace fw::qt {
+
+inline QWidget* WidgetOf(const Control& control) { return control.Impl().Widget(); }
+inline QMainWindow* QtWindowOf(const Window& window) { return window.Impl().qt; }
+// The content: the area of Width by Height in which controls are placed.
+inline QWidget* ContentOf(const Window& window) { return window.Impl().content; }
+
+}  // namespace fw::qt

@@ -1,0 +1,240 @@
+// The text area on QTextEdit.
+#include "framework/qt/text_area_impl.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace fw {
+namespace {
+
+TextAreaImpl* AreaOf(OwnedWidget* widget) { return static_cast<TextAreaImpl*>(widget->owner); }
+
+}  // namespace
+
+TextEditWidget::TextEditWidget() { setAcceptRichText(false); }
+
+void TextEditWidget::keyPressEvent(QKeyEvent* event) {
+  if (owner && AreaOf(this)->PreKey(*event)) {
+    event->accept();
+    return;
+  }
+  QTextEdit::keyPressEvent(event);
+}
+
+bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
+  return source->hasText();
+}
+
+void TextEditWidget::insertFromMimeData(const QMimeData* source) {
+  // Only the text is taken, in the area's own font: a spreadsheet's cells or a
+  // web page's markup would otherwise come in as tables and foreign styles.
+  if (isReadOnly() || !source->hasText()) return;
+  std::optional<QString> text = UnixLineEndings(source->text());
+  if (owner) text = AreaOf(this)->Admit(*text);
+  if (!text) return;
+  QTextCursor cursor = textCursor();
+  cursor.insertText(*text);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+
+TextAreaImpl::TextAreaImpl(TextEditWidget* widget) : TextControlImpl(widget, widget) {
+  widget->document()->setUndoRedoEnabled(true);
+  UpdateFont();
+}
+
+QString TextAreaImpl::RawText() const {
+  if (!Edit()) return {};
+  QString text = Edit()->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+  text.replace(QChar::LineSeparator, QChar(u'\n'));
+  return text;
+}
+
+std::string TextAreaImpl::Text() const { return RawText().toStdString(); }
+
+void TextAreaImpl::SetText(const std::string& text) {
+  if (!Edit()) return;
+  // Straight into the document: the editor's own setPlainText would give the
+  // whole new text the format at the caret, and costs a pass more.
+  Edit()->document()->setPlainText(UnixLineEndings(QString::fromStdString(text)));
+  QTextCursor cursor(Edit()->document());
+  Edit()->setTextCursor(cursor);
+}
+
+std::int64_t TextAreaImpl::SelStart() const {
+  if (!Edit()) return 0;
+  return qt::Utf16ToCodePoint(RawText(), Edit()->textCursor().selectionStart());
+}
+
+std::int64_t TextAreaImpl::SelLength() const {
+  if (!Edit()) return 0;
+  const QTextCursor cursor = Edit()->textCursor();
+  const QString text = RawText();
+  return qt::Utf16ToCodePoint(text, cursor.selectionEnd()) -
+         qt::Utf16ToCodePoint(text, cursor.selectionStart());
+}
+
+void TextAreaImpl::SetSelStart(std::int64_t v) {
+  if (!Edit()) return;
+  const QString text = RawText();
+  QTextCursor cursor = Edit()->textCursor();
+  cursor.setPosition(static_cast<int>(qt::CodePointToUtf16(text, std::max<std::int64_t>(0, v))));
+  Edit()->setTextCursor(cursor);
+}
+
+void TextAreaImpl::SetSelLength(std::int64_t v) {
+  if (!Edit()) return;
+  const QString text = RawText();
+  QTextCursor cursor = Edit()->textCursor();
+  const int start = cursor.selectionStart();
+  const qsizetype startPoints = qt::Utf16ToCodePoint(text, start);
+  const qsizetype end =
+      qt::CodePointToUtf16(text, startPoints + std::max<std::int64_t>(0, v));
+  cursor.setPosition(start);
+  cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+  Edit()->setTextCursor(cursor);
+}
+
+void TextAreaImpl::SetSelBold(bool bold) {
+  // A plain (unstyled) area has one style for all its text.
+  if (!Edit() || !styled) return;
+  QTextCharFormat format;
+  format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+  QTextCursor cursor = Edit()->textCursor();
+  if (cursor.hasSelection())
+    cursor.mergeCharFormat(format);
+  else
+    Edit()->mergeCurrentCharFormat(format);
+}
+
+bool TextAreaImpl::BoldAt(int position) const {
+  const QTextDocument* doc = Edit()->document();
+  const QTextBlock block = doc->findBlock(position);
+  QTextCharFormat format = block.charFormat();
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    if (fragment.contains(position)) {
+      format = fragment.charFormat();
+      break;
+    }
+  }
+  const int weight = format.hasProperty(QTextFormat::FontWeight)
+                         ? format.fontWeight()
+                         : static_cast<int>(doc->defaultFont().weight());
+  return weight >= QFont::Bold;
+}
+
+bool TextAreaImpl::SelBold() const {
+  if (!Edit()) return false;
+  const QTextCursor cursor = Edit()->textCursor();
+  if (!cursor.hasSelection()) return Edit()->currentCharFormat().fontWeight() >= QFont::Bold;
+  for (int p = cursor.selectionStart(); p < cursor.selectionEnd(); ++p)
+    if (!BoldAt(p)) return false;
+  return true;
+}
+
+bool TextAreaImpl::CharacterBold(std::int64_t index) const {
+  if (!Edit() || index < 0) return false;
+  const QString text = RawText();
+  if (index >= qt::CodePoints(text)) return false;
+  return BoldAt(static_cast<int>(qt::CodePointToUtf16(text, index)));
+}
+
+bool TextAreaImpl::ReadOnly() const { return Edit() && Edit()->isReadOnly(); }
+
+bool TextAreaImpl::CanUndo() const {
+  return Edit() && !ReadOnly() && Edit()->document()->isUndoAvailable();
+}
+
+bool TextAreaImpl::HasSelection() const { return Edit() && Edit()->textCursor().hasSelection(); }
+
+void TextAreaImpl::Undo() {
+  if (Edit()) Edit()->undo();
+}
+void TextAreaImpl::Cut() {
+  if (Edit()) Edit()->cut();
+}
+void TextAreaImpl::Copy() {
+  if (Edit()) Edit()->copy();
+}
+void TextAreaImpl::Paste() {
+  if (Edit()) Edit()->paste();
+}
+void TextAreaImpl::Clear() {
+  if (!Edit() || ReadOnly()) return;
+  QTextCursor cursor = Edit()->textCursor();
+  cursor.removeSelectedText();
+  Edit()->setTextCursor(cursor);
+}
+
+void TextAreaImpl::ApplyFont(const QFont& font) {
+  if (!Edit()) return;
+  Edit()->setFont(font);
+  Edit()->document()->setDefaultFont(font);
+}
+
+QString TextAreaImpl::WithSelectionReplaced(const QString& insert) const {
+  if (!Edit()) return insert;
+  const QTextCursor cursor = Edit()->textCursor();
+  QString text = RawText();
+  text.replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), insert);
+  return text;
+}
+
+QString TextAreaImpl::SelectedText() const {
+  if (!Edit()) return {};
+  const QTextCursor cursor = Edit()->textCursor();
+  return RawText().mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+}
+
+QString TextAreaImpl::CurrentText() const { return RawText(); }
+
+bool TextAreaImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
+  TextEditWidget* edit = Edit();
+  if (!edit) return TextControlImpl::ApplyOwn(n, value);
+  if (n == "Text") {
+    SetText(TextSetting(n, value));
+  } else if (n == "Styled") {
+    styled = BoolSetting(n, value);
+  } else if (n == "ReadOnly") {
+    const bool readOnly = BoolSetting(n, value);
+    edit->setReadOnly(readOnly);
+    // Read-only text can still be selected and copied, with the keyboard too.
+    if (readOnly)
+      edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  } else if (n == "AcceptTabs") {
+    edit->setTabChangesFocus(!BoolSetting(n, value));
+  } else if (n == "Alignment") {
+    const int a = IntSetting(n, value);
+    QTextOption option = edit->document()->defaultTextOption();
+    option.setAlignment(a == 1 ? Qt::AlignHCenter : a == 2 ? Qt::AlignRight : Qt::AlignLeft);
+    edit->document()->setDefaultTextOption(option);
+  } else if (n == "ScrollbarVertical") {
+    edit->setVerticalScrollBarPolicy(BoolSetting(n, value) ? Qt::ScrollBarAsNeeded
+                                                           : Qt::ScrollBarAlwaysOff);
+  } else if (n == "ScrollbarHorizontal") {
+    const bool scrolls = BoolSetting(n, value);
+    edit->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    edit->setLineWrapMode(scrolls ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+  } else if (n == "Border") {
+    edit->setFrameShape(BoolSetting(n, value) ? QFrame::StyledPanel : QFrame::NoFrame);
+  } else if (n == "TextColor" || n == "BackColor") {
+    const Color c = ColourSetting(n, value);
+    QPalette palette = edit->palette();
+    palette.setColor(n == "TextColor" ? QPalette::Text : QPalette::Base,
+                     QColor(c.red, c.green, c.blue));
+    edit->setPalette(palette);
+    if (n == "TextColor") textColor = QColor(c.red, c.green, c.blue);
+  } else {
+    return TextControlImpl::ApplyOwn(n, value);
+  }
+  return true;
+}
+
+}  // namespace fw

@@ -1,0 +1,64 @@
+// The text area: a rich-text editor, so that runs of its text can be bold,
+// whose text goes in and comes out with LF line breaks.
+#pragma once
+
+#include <QTextEdit>
+
+#include "framework/qt/text_control_impl.h"
+
+namespace fw {
+
+class TextEditWidget : public QTextEdit, public OwnedWidget {
+ public:
+  TextEditWidget();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+};
+
+class TextAreaImpl : public TextControlImpl {
+ public:
+  TextAreaImpl() : TextAreaImpl(new TextEditWidget) {}
+  explicit TextAreaImpl(TextEditWidget* widget);
+  TextEditWidget* Edit() const { return static_cast<TextEditWidget*>(Widget()); }
+
+  std::string Text() const override;
+  void SetText(const std::string& text) override;
+  std::int64_t SelStart() const override;
+  std::int64_t SelLength() const override;
+  void SetSelStart(std::int64_t v) override;
+  void SetSelLength(std::int64_t v) override;
+  void SetSelBold(bool bold) override;
+  bool SelBold() const override;
+  bool CharacterBold(std::int64_t index) const override;
+  bool ReadOnly() const override;
+  bool CanUndo() const override;
+  bool HasSelection() const override;
+  void Undo() override;
+  void Cut() override;
+  void Copy() override;
+  void Paste() override;
+  void Clear() override;
+
+  bool ApplyOwn(const std::string& name, const SettingValue& value) override;
+
+  bool styled = true;
+  QColor textColor{Qt::black};
+
+ protected:
+  void ApplyFont(const QFont& font) override;
+  QString WithSelectionReplaced(const QString& insert) const override;
+  QString SelectedText() const override;
+  QString CurrentText() const override;
+  QString NormalizeInserted(QString text) const override { return UnixLineEndings(std::move(text)); }
+
+ private:
+  // The document's text with each block break as LF: positions in it are the
+  // document's cursor positions.
+  QString RawText() const;
+  bool BoldAt(int position) const;
+};
+
+}  // namespace fw

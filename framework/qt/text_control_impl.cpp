@@ -1,0 +1,95 @@
+// Shared text-control behaviour.
+#include "framework/qt/text_control_impl.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include "framework/alerts.h"
+#include "framework/qt/keys.h"
+
+namespace fw {
+
+QString UnixLineEndings(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QChar(u'\r'), QChar(u'\n'));
+  return text;
+}
+
+bool TextControlImpl::CanPaste() const {
+  if (ReadOnly()) return false;
+  const auto* clipboard = QGuiApplication::clipboard();
+  return clipboard && !clipboard->text().isEmpty();
+}
+
+QFont TextControlImpl::CurrentFont() const { return qt::ResolveFont(font); }
+
+void TextControlImpl::UpdateFont() { ApplyFont(CurrentFont()); }
+
+bool TextControlImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
+  if (n == "TextFont") {
+    font.family = TextSetting(n, value);
+  } else if (n == "Bold") {
+    font.bold = BoolSetting(n, value);
+  } else if (n == "Italic") {
+    font.italic = BoolSetting(n, value);
+  } else if (n == "Underline") {
+    font.underline = BoolSetting(n, value);
+  } else if (n == "Mask") {
+    rules.mask = QString::fromStdString(TextSetting(n, value));
+    return true;
+  } else if (n == "LimitText") {
+    rules.limit = std::max(0, IntSetting(n, value));
+    return true;
+  } else {
+    return false;
+  }
+  UpdateFont();
+  return true;
+}
+
+int TextControlImpl::EventKind(const std::string& event) const {
+  return event == "KeyDown" ? 1 : -1;
+}
+
+bool TextControlImpl::PreKey(QKeyEvent& event) {
+  if (qt::IsShortcutChord(event)) return false;
+  if (auto key = qt::KeyTextFor(event)) {
+    if (RaiseKeyDown(*key)) return true;
+  }
+  if (ReadOnly() || !rules.Restricts()) return false;
+  QString insert;
+  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+    insert = QStringLiteral("\n");
+  else if (!event.text().isEmpty() && !event.text().front().isNonCharacter() &&
+           event.text().front().category() != QChar::Other_Control)
+    insert = event.text();
+  if (insert.isEmpty() || rules.Allows(WithSelectionReplaced(NormalizeInserted(insert))))
+    return false;
+  Beep();
+  return true;
+}
+
+std::optional<QString> TextControlImpl::Admit(QString text) {
+  text = NormalizeInserted(std::move(text));
+  if (!rules.Restricts()) return text;
+  // A value copied from a spreadsheet cell comes with a line break.
+  if (!rules.mask.isEmpty()) text = text.trimmed();
+  bool cut = false;
+  if (rules.limit > 0) {
+    const qsizetype room =
+        rules.limit - (qt::CodePoints(CurrentText()) - qt::CodePoints(SelectedText()));
+    if (qt::CodePoints(text) > room) {
+      text = qt::FirstCodePoints(text, std::max<qsizetype>(0, room));
+      cut = true;
+    }
+  }
+  if ((cut && text.isEmpty()) || !rules.Allows(WithSelectionReplaced(text))) {
+    Beep();
+    return std::nullopt;
+  }
+  if (cut) Beep();
+  return text;
+}
+
+}  // namespace fw
