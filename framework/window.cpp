@@ -85,11 +85,9 @@ void Window::Resize(int width, int height) {
 }
 
 bool Window::Resizeable() const { return impl_->resizeable; }
-bool Window::HasCloseBox() const { return impl_->frame != 2 && impl_->closeButton; }
-bool Window::HasMinimizeBox() const { return impl_->frame != 2 && impl_->minimizeButton; }
-bool Window::HasMaximizeBox() const {
-  return impl_->frame != 2 && impl_->maximizeButton && impl_->resizeable;
-}
+bool Window::HasCloseBox() const { return impl_->closeButton; }
+bool Window::HasMinimizeBox() const { return impl_->minimizeButton; }
+bool Window::HasMaximizeBox() const { return impl_->maximizeButton && impl_->resizeable; }
 int Window::Frame() const { return impl_->frame; }
 
 Ref<fw::MenuBar> Window::MenuBar() const { return impl_->ownMenuBar; }

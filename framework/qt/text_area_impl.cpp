@@ -117,6 +117,10 @@ bool TextAreaImpl::BoldAt(int position) const {
   const QTextDocument* doc = Edit()->document();
   const QTextBlock block = doc->findBlock(position);
   QTextCharFormat format = block.charFormat();
+  // A line break is the separator before the next block and carries that
+  // block's character format.
+  if (position == block.position() + block.length() - 1 && block.next().isValid())
+    format = block.next().charFormat();
   for (auto it = block.begin(); !it.atEnd(); ++it) {
     const QTextFragment fragment = it.fragment();
     if (fragment.contains(position)) {

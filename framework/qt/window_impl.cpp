@@ -174,6 +174,7 @@ void WindowImpl::UpdateFlags() {
   Qt::WindowFlags flags;
   if (frame == 2) {
     flags = Qt::Window | Qt::FramelessWindowHint;
+    if (minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   } else {
     flags = (frame == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
             Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
