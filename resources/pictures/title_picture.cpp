@@ -25,7 +25,7 @@ QImage DrawTitle() {
   QPainterPath text;
   text.addText(0, 0, font, name);
   const QRectF ink = text.boundingRect();
-  const qreal baseline = 44.0;
+  const qreal baseline = 40.0;
   text.translate((kWidth - ink.width()) / 2.0 - ink.left(), baseline);
 
   painter.setPen(Qt::NoPen);
@@ -33,7 +33,7 @@ QImage DrawTitle() {
   painter.drawPath(text);
 
   // The rule fades out at both ends, with a short solid accent under the middle.
-  const qreal ruleY = 52.5;
+  const qreal ruleY = 48.5;
   QLinearGradient fade(8, 0, kWidth - 8, 0);
   fade.setColorAt(0.0, QColor(kMidBlue.red(), kMidBlue.green(), kMidBlue.blue(), 0));
   fade.setColorAt(0.5, kMidBlue);
