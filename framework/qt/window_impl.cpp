@@ -29,7 +29,7 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The framework hides and forgets the window itself.
   event->ignore();
-  if (owner) owner->QtCloseRequested(event->spontaneous());
+  if (owner) owner->QtCloseRequested();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -289,9 +289,10 @@ void WindowImpl::QtActivated() {
   if (windows::NoteActivated(&window)) Guarded([&] { window.Event_Activate(); });
 }
 
-void WindowImpl::QtCloseRequested(bool spontaneous) {
-  // A window without a close box can't be closed by the user.
-  if (closed || (spontaneous && !closeButton)) return;
+void WindowImpl::QtCloseRequested() {
+  // A window without a close box can't be closed by the user; the program
+  // closes windows through Window::Close, never through the toolkit.
+  if (closed || !closeButton) return;
   auto keep = window.weak_from_this().lock();
   Guarded([&] { window.Close(); });
 }

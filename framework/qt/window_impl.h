@@ -111,7 +111,7 @@ class WindowImpl {
   void ChooseMenuItem(const std::string& itemName);
   // The Qt window became active.
   void QtActivated();
-  void QtCloseRequested(bool spontaneous);
+  void QtCloseRequested();
   void QtKey(const std::string& key);
   void QtMouseDown(int x, int y);
 };
