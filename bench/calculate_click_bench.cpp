@@ -1,0 +1,68 @@
+// A whole Calculate click in the calculator window (reading the fields, the report core with
+// its yields, and showing the report) against merely showing the same report in the eigenvalue
+// field. Goal: the click costs little more than showing its report. Runs offscreen.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "calculator/control_window.h"
+#include "framework/application.h"
+#include "shell/app.h"
+
+namespace {
+
+std::string Eigenvalues(std::int64_t count) {
+  static const char* const kValues[] = {"2.945", "1.778", "1.396", "0.717", "0.629",
+                                        "0.535", "0.478", "0.289", "0.251", "12.5"};
+  std::string text;
+  for (std::int64_t i = 0; i < count; ++i) {
+    text += kValues[i % 10];
+    text += '\n';
+  }
+  return text;
+}
+
+void BM_CalculateClick(benchmark::State& state) {
+  const auto window = ControlWnd();
+  const std::string values = Eigenvalues(state.range(0));
+  window->NVarsFld()->SetText("301");
+  for (auto _ : state) {
+    state.PauseTiming();
+    window->EigenFld()->SetText(values);
+    state.ResumeTiming();
+    window->CalculateBtn()->Push();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_ShowReportOnly(benchmark::State& state) {
+  const auto window = ControlWnd();
+  const std::string values = Eigenvalues(state.range(0));
+  window->NVarsFld()->SetText("301");
+  window->EigenFld()->SetText(values);
+  window->CalculateBtn()->Push();
+  const std::string report = window->EigenFld()->Text();
+  for (auto _ : state) {
+    state.PauseTiming();
+    window->EigenFld()->SetText(values);
+    state.ResumeTiming();
+    window->EigenFld()->SetText(report);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+}  // namespace
+
+BENCHMARK(BM_CalculateClick)->Arg(100000)->MinTime(3.0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowReportOnly)->Arg(100000)->MinTime(3.0)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  fw::RuntimeInit();
+  NewAppInstance();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
