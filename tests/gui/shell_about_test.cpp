@@ -116,18 +116,4 @@ TEST_F(ShellTest, AKeyInTheAboutWindowBuildsTheCalculatorWhenItIsMissing) {
   EXPECT_FALSE(AboutWnd()->Visible());
 }
 
-TEST(AboutWindowRecord, BindsLayoutControlsKeyAndClickOnly) {
-  const fw::ClassRecord& record = AboutWnd::ClassInfo();
-  EXPECT_EQ(record.fullName, "AboutWnd.AboutWnd");
-  EXPECT_EQ(record.base, "Window");
-  std::vector<std::string> events;
-  for (const auto& e : record.events) events.push_back(e.event + ">" + e.handler);
-  EXPECT_EQ(events,
-            (std::vector<std::string>{"Layout>Layout", "CreateControls>CreateControls",
-                                      "KeyDown>Event_KeyDown", "MouseDown>Event_MouseDown"}));
-  ASSERT_EQ(record.operations.size(), 9u);
-  EXPECT_EQ(record.operations[2].name, "CreateControls0");
-  EXPECT_EQ(record.operations[2].attributes.size(), 2u) << "public and hidden";
-}
-
 }  // namespace

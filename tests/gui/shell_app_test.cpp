@@ -48,18 +48,6 @@ TEST(AppObject, WithoutItTheStartUpHandlersAndTheAccessorsRaiseNilObject) {
   fw::ResetRuntimeForTests();
 }
 
-TEST(AppObject, IsRecordedWithItsThreeOperationsAndItsEnablingEvent) {
-  const fw::ClassRecord& record = HandleAboutMenu::ClassInfo();
-  EXPECT_EQ(record.base, "Application");
-  std::vector<std::string> names;
-  for (const auto& op : record.operations) names.push_back(op.name + " " + op.signature);
-  EXPECT_EQ(names, (std::vector<std::string>{"Event_EnableMenuItems (  )",
-                                             "AboutPlim_Action (  ) as Boolean",
-                                             "AboutMenuItem_Action (  ) as Boolean"}));
-  ASSERT_EQ(record.events.size(), 1u);
-  EXPECT_EQ(record.events[0].event, "EnableMenuItems");
-}
-
 TEST_F(ShellTest, TheItemAccessorsFindTheApplicationBarsItemsWhicheverWindowIsInFront) {
   DescriptionWnd()->Show();
   const auto bar = Menu();

@@ -257,44 +257,4 @@ TEST_F(DescriptionWindow, CancellingThePrintDialogPrintsNothingAndSaysNothing) {
   EXPECT_TRUE(window->Visible());
 }
 
-TEST_F(DescriptionWindow, ItsItemAccessorsSearchItsOwnBar) {
-  const auto window = DescriptionWnd();
-  const std::vector<std::pair<std::string, fw::Ref<fw::MenuItem>>> items = {
-      {"WindowMenu", window->WindowMenu()},
-      {"AboutPlim", window->AboutPlim()},
-      {"AboutMenuItem", window->AboutMenuItem()},
-      {"DescriptionMenuItem", window->DescriptionMenuItem()},
-      {"ControlMenuItem", window->ControlMenuItem()},
-      {"UntitledMenu0", window->UntitledMenu0()},
-      {"EditClear", window->EditClear()},
-      {"EditPaste", window->EditPaste()},
-      {"EditCopy", window->EditCopy()},
-      {"EditCut", window->EditCut()},
-      {"UntitledMenu1", window->UntitledMenu1()},
-      {"EditUndo", window->EditUndo()},
-      {"FileMenu", window->FileMenu()},
-      {"FileQuit", window->FileQuit()},
-      {"Print", window->Print()},
-  };
-  for (const auto& [name, item] : items) {
-    ASSERT_NE(item, nullptr) << name;
-    EXPECT_EQ(item, Menu()->Lookup(name));
-  }
-  EXPECT_EQ(window->UntitledMenu3(), nullptr);
-}
-
-TEST(DescriptionWindowRecord, BindsItsFiveEventsAndListsItsOperationsInOrder) {
-  const fw::ClassRecord& record = DescriptionWnd::ClassInfo();
-  EXPECT_EQ(record.fullName, "DescriptionWnd.DescriptionWnd");
-  std::vector<std::string> events;
-  for (const auto& e : record.events) events.push_back(e.event);
-  EXPECT_EQ(events, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open",
-                                              "EnableMenuItems"}));
-  ASSERT_EQ(record.operations.size(), 27u);
-  EXPECT_EQ(record.operations.front().name, "Layout");
-  EXPECT_EQ(record.operations[5].name, "WindowMenu");
-  EXPECT_EQ(record.operations[20].name, "UntitledMenu3");
-  EXPECT_EQ(record.operations.back().name, "Print_Action");
-}
-
 }  // namespace
