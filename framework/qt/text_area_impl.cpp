@@ -15,7 +15,11 @@ TextAreaImpl* AreaOf(OwnedWidget* widget) { return static_cast<TextAreaImpl*>(wi
 
 }  // namespace
 
-TextEditWidget::TextEditWidget() { setAcceptRichText(false); }
+TextEditWidget::TextEditWidget() {
+  setAcceptRichText(false);
+  // Tab moves the focus unless the area is set to accept tabs.
+  setTabChangesFocus(true);
+}
 
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
   if (owner && AreaOf(this)->PreKey(*event)) {

@@ -15,17 +15,19 @@ TextFieldImpl* FieldOf(OwnedWidget* widget) { return static_cast<TextFieldImpl*>
 // context menu's Paste, a drop).
 class RulesValidator : public QValidator {
  public:
-  explicit RulesValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+  explicit RulesValidator(QLineEdit* edit) : QValidator(edit) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+  }
   qt::EditRules rules;
   State validate(QString& input, int&) const override {
     // Taking text out is always allowed, even from a text that the program set
     // beyond the rules.
-    if (input.size() < edit_->text().size()) return Acceptable;
+    if (input.size() < shown_.size()) return Acceptable;
     return rules.Allows(input) ? Acceptable : Invalid;
   }
 
  private:
-  QLineEdit* edit_;
+  QString shown_;  // the text as it stood before the change being checked
 };
 
 }  // namespace

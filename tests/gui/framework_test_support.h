@@ -8,7 +8,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <functional>
 #include <initializer_list>
+#include <memory>
+#include <vector>
 #include <string>
 #include <utility>
 
@@ -42,5 +45,48 @@ class FrameworkTest : public testing::Test {
   }
   fw::seams::AlertSink alerts;
 };
+
+}  // namespace framework_test
+
+namespace framework_test {
+
+// A window whose controls a test builds; it records what reaches the window.
+class TestWindow : public fw::Window {
+ public:
+  std::function<void(TestWindow&)> build;
+  std::vector<std::string> events;
+  bool Event_KeyDown(const std::string& key) override {
+    events.push_back("KeyDown " + key);
+    return false;
+  }
+  bool Event_MouseDown(int x, int y) override {
+    events.push_back("MouseDown " + std::to_string(x) + "," + std::to_string(y));
+    return false;
+  }
+
+ protected:
+  void Layout() override {
+    Apply(*this, {{"Width", 400}, {"Height", 300}, {"Resizeable", true}, {"Visible", true}});
+  }
+  void CreateControls() override {
+    if (build) build(*this);
+  }
+};
+
+inline std::shared_ptr<TestWindow> OpenWindow(std::function<void(TestWindow&)> build) {
+  auto window = std::make_shared<TestWindow>();
+  window->build = std::move(build);
+  window->Constructor();
+  return window;
+}
+
+template <class C>
+std::shared_ptr<C> Place(fw::Window& window, const std::string& name, int left, int top, int width,
+                         int height, std::initializer_list<Setting> more = {}) {
+  auto control = window.New<C>(name);
+  Apply(*control, {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}});
+  Apply(*control, more);
+  return control;
+}
 
 }  // namespace framework_test

@@ -1,0 +1,345 @@
+// Controls: events bound per control, key codes, shortcuts kept from KeyDown,
+// masks and limits on typed and pasted text, line breaks, fonts and styles,
+// focus order and the locks.
+#include <QClipboard>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <stdexcept>
+
+#include "framework/controls.h"
+#include "framework/text.h"
+#include "framework_test_support.h"
+
+namespace framework_test {
+namespace {
+
+using fw::Canvas;
+using fw::PushButton;
+using fw::StaticText;
+using fw::TextArea;
+using fw::TextField;
+
+class ControlsTest : public FrameworkTest {
+ protected:
+  static void Type(const fw::Control& control, const QString& keys) {
+    QTest::keyClicks(fw::qt::WidgetOf(control), keys);
+  }
+  static void Key(const fw::Control& control, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+    QTest::keyClick(fw::qt::WidgetOf(control), key, mods);
+  }
+  static void PasteText(const fw::Control& control, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    Key(control, Qt::Key_V, Qt::ControlModifier);
+  }
+};
+
+TEST_F(ControlsTest, EachBoundEventReachesOnlyItsOwnControl) {
+  std::vector<std::string> log;
+  std::shared_ptr<TextArea> bound, unbound;
+  std::shared_ptr<Canvas> clickable, plain;
+  std::shared_ptr<PushButton> button, other;
+  auto window = OpenWindow([&](TestWindow& w) {
+    bound = Place<TextArea>(w, "Bound", 10, 10, 100, 40);
+    unbound = Place<TextArea>(w, "Unbound", 120, 10, 100, 40);
+    clickable = Place<Canvas>(w, "Clickable", 10, 60, 50, 50);
+    plain = Place<Canvas>(w, "Plain", 70, 60, 50, 50);
+    button = Place<PushButton>(w, "Button", 10, 120, 80, 30);
+    other = Place<PushButton>(w, "Other", 100, 120, 80, 30);
+    fw::InstallInstanceEventHandler(*bound, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
+                                      log.push_back("Bound " + k);
+                                      return false;
+                                    }));
+    fw::InstallInstanceEventHandler(*clickable, "MouseDown",
+                                    fw::MouseDownHandler([&](int x, int y) {
+                                      log.push_back("Clickable " + std::to_string(x) + "," +
+                                                    std::to_string(y));
+                                      return false;
+                                    }));
+    fw::InstallInstanceEventHandler(*button, "Action",
+                                    fw::ActionHandler([&] { log.push_back("Button"); }));
+  });
+  Type(*unbound, "x");
+  QTest::mouseClick(fw::qt::WidgetOf(*plain), Qt::LeftButton, {}, QPoint(3, 4));
+  QTest::mouseClick(fw::qt::WidgetOf(*other), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(log.empty());
+  // A click that no handler takes goes on to the window, in its content's terms.
+  EXPECT_EQ(window->events, (std::vector<std::string>{"MouseDown 73,64"}));
+
+  Type(*bound, "y");
+  QTest::mouseClick(fw::qt::WidgetOf(*clickable), Qt::LeftButton, {}, QPoint(3, 4));
+  QTest::mouseClick(fw::qt::WidgetOf(*button), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(log, (std::vector<std::string>{"Bound y", "Clickable 3,4", "Button"}));
+  EXPECT_EQ(unbound->Text(), "x");
+  EXPECT_EQ(bound->Text(), "y");
+}
+
+TEST_F(ControlsTest, AnEventTheControlDoesNotRaiseOrAHandlerOfTheWrongKindIsRefused) {
+  auto window = OpenWindow({});
+  auto area = window->New<TextArea>("Area");
+  auto button = window->New<PushButton>("Button");
+  auto label = window->New<StaticText>("Label");
+  auto canvas = window->New<Canvas>("Canvas");
+  const fw::ActionHandler action = [] {};
+  const fw::KeyDownHandler key = [](const std::string&) { return false; };
+  const fw::MouseDownHandler mouse = [](int, int) { return false; };
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*area, "Action", action), std::invalid_argument);
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*area, "KeyDown", mouse), std::invalid_argument);
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*button, "Action", key), std::invalid_argument);
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*label, "MouseDown", mouse),
+               std::invalid_argument);
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*canvas, "Paint", action), std::invalid_argument);
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*button, "Action", fw::ActionHandler()),
+               std::invalid_argument);
+  EXPECT_NO_THROW(fw::InstallInstanceEventHandler(*canvas, "MouseDown", mouse));
+}
+
+TEST_F(ControlsTest, KeysReachKeyDownWithTheClassicCodes) {
+  std::vector<std::string> keys;
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) {
+    area = Place<TextArea>(w, "Area", 10, 10, 200, 100, {{"AcceptTabs", true}});
+    fw::InstallInstanceEventHandler(*area, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
+                                      keys.push_back(k);
+                                      return true;
+                                    }));
+  });
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    std::string code;
+  } cases[] = {
+      {Qt::Key_Return, {}, "\r"},        {Qt::Key_Enter, Qt::KeypadModifier, "\x03"},
+      {Qt::Key_Backspace, {}, "\x08"},   {Qt::Key_Delete, {}, "\x7f"},
+      {Qt::Key_Tab, {}, "\t"},           {Qt::Key_Escape, {}, "\x1b"},
+      {Qt::Key_Left, {}, "\x1c"},        {Qt::Key_Right, {}, "\x1d"},
+      {Qt::Key_Up, {}, "\x1e"},          {Qt::Key_Down, {}, "\x1f"},
+      {Qt::Key_Home, {}, "\x01"},        {Qt::Key_End, {}, "\x04"},
+      {Qt::Key_PageUp, {}, "\x0b"},      {Qt::Key_PageDown, {}, "\x0c"},
+      {Qt::Key_A, {}, "a"},
+      {Qt::Key_5, Qt::KeypadModifier, "5"}, {Qt::Key_Period, {}, "."},
+  };
+  for (const auto& c : cases) {
+    keys.clear();
+    Key(*area, c.key, c.mods);
+    EXPECT_EQ(keys, std::vector<std::string>{c.code}) << "key " << c.key;
+  }
+  keys.clear();
+  QTest::keyClicks(fw::qt::WidgetOf(*area), QStringLiteral("A"));
+  QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("\u00e9"));
+  QApplication::sendEvent(fw::qt::WidgetOf(*area), &accented);
+  EXPECT_EQ(keys, (std::vector<std::string>{"A", "\u00e9"}));
+  EXPECT_EQ(area->Text(), "");  // every key was swallowed
+}
+
+TEST_F(ControlsTest, KeysHeldWithCtrlNeverReachKeyDownButDoTheStandardEditing) {
+  std::vector<std::string> keys;
+  std::shared_ptr<TextArea> area;
+  auto window = OpenWindow([&](TestWindow& w) {
+    area = Place<TextArea>(w, "Area", 10, 10, 200, 100);
+    fw::InstallInstanceEventHandler(*area, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
+                                      keys.push_back(k);
+                                      return false;
+                                    }));
+  });
+  area->SetText("hello");
+  Key(*area, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(area->SelLength(), 5);
+  Key(*area, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "hello");
+  Key(*area, Qt::Key_Z, Qt::ControlModifier);
+  Key(*area, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(keys.empty());
+  EXPECT_TRUE(window->events.empty());
+  EXPECT_FALSE(fw::QuitRequested());  // no menu bar, so no Quit item
+}
+
+TEST_F(ControlsTest, TheMaskAndTheLimitHoldForTypedAndPastedText) {
+  std::shared_ptr<TextArea> count;
+  OpenWindow([&](TestWindow& w) {
+    count = Place<TextArea>(w, "Count", 10, 10, 65, 20,
+                            {{"Mask", std::string("######")}, {"LimitText", 6}});
+  });
+  struct Case {
+    const char* what;
+    QString before;
+    bool paste;
+    QString input;
+    std::string after;
+    int beeps;
+  };
+  const Case cases[] = {
+      {"digits typed", "", false, "301", "301", 0},
+      {"letters and signs typed", "", false, "3a0-1 .", "301", 4},
+      {"typed beyond six", "12345", false, "678", "123456", 2},
+      {"Return typed", "12", false, "\r", "12", 1},
+      {"a cell pasted", "", true, "  42\n", "42", 0},
+      {"a number with a point pasted", "", true, "4.2", "", 1},
+      {"too much pasted", "1", true, "2345678", "123456", 1},
+      {"pasted into a full field", "123456", true, "7", "123456", 1},
+  };
+  for (const Case& c : cases) {
+    count->SetText(c.before.toStdString());
+    count->SetSelStart(fw::Len(c.before.toStdString()));
+    alerts.beeps = 0;
+    if (c.paste) {
+      PasteText(*count, c.input);
+    } else if (c.input == "\r") {
+      Key(*count, Qt::Key_Return);
+    } else {
+      Type(*count, c.input);
+    }
+    EXPECT_EQ(count->Text(), c.after) << c.what;
+    EXPECT_EQ(alerts.beeps, c.beeps) << c.what;
+  }
+}
+
+TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
+  std::shared_ptr<TextField> label;
+  OpenWindow([&](TestWindow& w) {
+    label = Place<TextField>(w, "Label", 10, 10, 200, 20, {{"LimitText", 5}});
+  });
+  Type(*label, "abcdefg");
+  EXPECT_EQ(label->Text(), "abcde");
+  label->SetText("");
+  PasteText(*label, "12345678\n");
+  EXPECT_EQ(label->Text(), "12345");
+  label->SetText("a longer text than five");
+  EXPECT_EQ(label->Text(), "a longer text than five");
+  Key(*label, Qt::Key_End);
+  Key(*label, Qt::Key_Backspace);
+  EXPECT_EQ(label->Text(), "a longer text than fiv");
+}
+
+TEST_F(ControlsTest, LineBreaksOfEveryKindComeBackAsLineFeeds) {
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 200, 100); });
+  for (const std::string& in : {std::string("1\r2\r"), std::string("1\n2\n"),
+                                std::string("1\r\n2\r\n")}) {
+    area->SetText(in);
+    EXPECT_EQ(area->Text(), "1\n2\n");
+  }
+  area->SetText("");
+  Type(*area, "7");
+  Key(*area, Qt::Key_Return);
+  Type(*area, "8");
+  EXPECT_EQ(area->Text(), "7\n8");
+  EXPECT_EQ(fw::Len(area->Text()), 3);
+}
+
+TEST_F(ControlsTest, CourierIsFixedPitchAndTimesASerifFace) {
+  std::shared_ptr<TextArea> mono, serif;
+  OpenWindow([&](TestWindow& w) {
+    mono = Place<TextArea>(w, "Mono", 10, 10, 200, 100, {{"TextFont", std::string("Courier")}});
+    serif = Place<TextArea>(w, "Serif", 10, 120, 200, 100, {{"TextFont", std::string("Times")}});
+  });
+  mono->SetTextSize(12);
+  EXPECT_TRUE(mono->FixedPitch());
+  EXPECT_EQ(mono->FontFamily(), "Liberation Mono");
+  EXPECT_EQ(serif->FontFamily(), "Liberation Serif");
+  QFontMetricsF metrics(fw::qt::WidgetOf(*mono)->font());
+  EXPECT_EQ(metrics.horizontalAdvance("iiiii"), metrics.horizontalAdvance("WWWWW"));
+  EXPECT_FLOAT_EQ(mono->TextSize(), 12);
+}
+
+TEST_F(ControlsTest, SelBoldMakesExactlyTheSelectedCharactersBold) {
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 200, 100); });
+  area->SetText("Title\r\rBody text");
+  area->SetSelStart(0);
+  area->SetSelLength(9);
+  area->SetSelBold(true);
+  EXPECT_TRUE(area->SelBold());
+  for (int i = 0; i < 15; ++i) EXPECT_EQ(area->CharacterBold(i), i < 9) << i;
+  EXPECT_EQ(area->SelStart(), 0);
+  EXPECT_EQ(area->SelLength(), 9);
+  area->SetText("fresh");
+  EXPECT_FALSE(area->CharacterBold(0));  // new text takes the area's own style
+}
+
+TEST_F(ControlsTest, ReadOnlyTextCanBeSelectedButNotChanged) {
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) {
+    area = Place<TextArea>(w, "Area", 10, 10, 200, 100, {{"ReadOnly", true}});
+  });
+  area->SetText("fixed");
+  Type(*area, "abc");
+  PasteText(*area, "more");
+  EXPECT_EQ(area->Text(), "fixed");
+  EXPECT_TRUE(area->ReadOnly());
+}
+
+TEST_F(ControlsTest, TabMovesTheFocusInTabIndexOrderSkippingWhatTakesNoFocus) {
+  std::shared_ptr<TextArea> first;
+  auto window = OpenWindow([&](TestWindow& w) {
+    Place<PushButton>(w, "Button", 10, 200, 80, 30, {{"TabIndex", 3}});
+    Place<Canvas>(w, "Canvas", 300, 10, 20, 20, {{"TabIndex", 1}, {"AcceptFocus", false}});
+    Place<TextField>(w, "Field", 10, 40, 100, 20, {{"TabIndex", 2}});
+    first = Place<TextArea>(w, "First", 10, 10, 100, 20, {{"TabIndex", 0}});
+    Place<StaticText>(w, "Label", 200, 10, 60, 20, {{"TabIndex", 4}});
+    Place<TextArea>(w, "Last", 10, 100, 100, 60, {{"TabIndex", 5}});
+  });
+  window->Show();
+  ASSERT_NE(window->FocusedControl(), nullptr);
+  std::vector<std::string> order{window->FocusedControl()->Name()};
+  for (int i = 0; i < 4; ++i) {
+    QWidget* focus = fw::qt::QtWindowOf(*window)->focusWidget();
+    QTest::keyClick(focus, Qt::Key_Tab);
+    order.push_back(window->FocusedControl() ? window->FocusedControl()->Name() : "none");
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"First", "Field", "Button", "Last", "First"}));
+}
+
+TEST_F(ControlsTest, LockedEdgesFollowTheWindowWhenItIsResized) {
+  struct Case {
+    const char* name;
+    bool left, top, right, bottom;
+    QRect after;
+  };
+  const Case cases[] = {
+      {"TopLeft", true, true, false, false, QRect(10, 10, 50, 20)},
+      {"Stretch", true, true, true, true, QRect(10, 10, 150, 80)},
+      {"BottomRight", false, false, true, true, QRect(110, 70, 50, 20)},
+      {"RightOnly", false, true, true, false, QRect(110, 10, 50, 20)},
+      {"None", false, false, false, false, QRect(10, 10, 50, 20)},
+  };
+  auto window = OpenWindow([&](TestWindow& w) {
+    for (const Case& c : cases)
+      Place<Canvas>(w, c.name, 10, 10, 50, 20,
+                    {{"LockLeft", c.left}, {"LockTop", c.top}, {"LockRight", c.right},
+                     {"LockBottom", c.bottom}});
+  });
+  window->Resize(500, 360);
+  ASSERT_EQ(window->Width(), 500);
+  for (const Case& c : cases)
+    EXPECT_EQ(fw::qt::WidgetOf(*window->ControlByName(c.name))->geometry(), c.after) << c.name;
+  window->Resize(400, 300);
+  EXPECT_EQ(fw::qt::WidgetOf(*window->ControlByName("Stretch"))->geometry(), QRect(10, 10, 50, 20));
+}
+
+TEST_F(ControlsTest, AlignmentAndStaticTextSettingsTakeEffect) {
+  std::shared_ptr<TextArea> right;
+  std::shared_ptr<TextField> centred;
+  std::shared_ptr<StaticText> label;
+  OpenWindow([&](TestWindow& w) {
+    right = Place<TextArea>(w, "Right", 10, 10, 100, 20, {{"Alignment", 2}});
+    centred = Place<TextField>(w, "Centred", 10, 40, 100, 20, {{"Alignment", 1}});
+    label = Place<StaticText>(w, "Label", 10, 70, 100, 20,
+                              {{"Text", std::string("<b>a & b</b>")}, {"TextAlign", 1},
+                               {"TextColor", fw::Color{128, 0, 0}}});
+  });
+  right->SetText("42");
+  auto* edit = static_cast<QTextEdit*>(fw::qt::WidgetOf(*right));
+  EXPECT_EQ(edit->document()->defaultTextOption().alignment(), Qt::AlignRight);
+  EXPECT_TRUE(static_cast<QLineEdit*>(fw::qt::WidgetOf(*centred))->alignment() & Qt::AlignHCenter);
+  auto* qlabel = static_cast<QLabel*>(fw::qt::WidgetOf(*label));
+  EXPECT_EQ(qlabel->textFormat(), Qt::PlainText);
+  EXPECT_EQ(label->Text(), "<b>a & b</b>");
+  EXPECT_TRUE(qlabel->alignment() & Qt::AlignHCenter);
+  EXPECT_EQ(qlabel->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+}
+
+}  // namespace
+}  // namespace framework_test
