@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "calculator/control_window.h"
+#include "calculator/report.h"
 #include "framework/controls.h"
 #include "framework/seams.h"
 #include "framework/text.h"
@@ -46,11 +46,28 @@ std::vector<std::string> Lines(std::string_view text) {
   return lines;
 }
 
-std::string Row(double eigenvalue) {
-  const double se = std::sqrt(2.0 * eigenvalue * eigenvalue / 301.0);
-  return fw::Format(eigenvalue, "+#0.0000") + "      " + fw::Format(se, "+#0.0000") + "      " +
-         fw::Format(eigenvalue - 1.96 * se, "+#0.0000") + " " + kEnDash + " " +
-         fw::Format(eigenvalue + 1.96 * se, "+#0.0000");
+// The rows that the report core writes for these eigenvalues and 301 subjects.
+std::vector<std::string> ReportRows(const std::vector<std::string>& eigenvalues) {
+  std::string input;
+  for (const auto& e : eigenvalues) input += e + "\n";
+  const ReportOutcome outcome =
+      CalculateReport("301", input,
+                      {[] {}, [] { return std::string("1"); }, [] { return std::string(); },
+                       [] {
+                         return ReportDate{"d", "t"};
+                       }});
+  EXPECT_FALSE(outcome.refused) << outcome.text;
+  const std::vector<std::string> lines = Lines(fw::ReplaceLineEndings(outcome.text, "\r"));
+  const auto rule = std::find(lines.begin(), lines.end(), std::string(49, '='));
+  // The rows follow the rule under the column header.
+  const auto rows = std::find(rule + 1, lines.end(), std::string(49, '=')) + 1;
+  return {rows, rows + static_cast<std::ptrdiff_t>(eigenvalues.size())};
+}
+
+// The description's table shows a "+" on both bounds; the report shows none.
+std::string WithoutBoundSigns(std::string row) {
+  for (int sign = 0; sign < 2; ++sign) row.erase(row.rfind('+'), 1);
+  return row;
 }
 
 TEST(DescriptionText, IsTheResourceFileByteForByte) {
@@ -103,14 +120,18 @@ TEST(DescriptionText, FollowsTheOutlineWithItsHeadingsNumbersAndTable) {
                              "2007", "2010", "(CI)", "Return/Enter"})
     EXPECT_NE(all.find(needle), std::string::npos) << needle;
 
-  const std::vector<double> eigenvalues = {2.945, 1.778, 1.396, 0.717, 0.629,
-                                           0.535, 0.478, 0.289, 0.251};
+  const std::vector<std::string> eigenvalues = {"2.945", "1.778", "1.396", "0.717", "0.629",
+                                                "0.535", "0.478", "0.289", "0.251"};
+  const std::vector<std::string> reportRows = ReportRows(eigenvalues);
+  ASSERT_EQ(reportRows.size(), eigenvalues.size());
   const std::string rule(35, '=');
   const auto firstRule = at(rule);
   ASSERT_LT(firstRule + 13, 55);
   for (size_t i = 0; i < eigenvalues.size(); ++i) {
-    EXPECT_EQ(fw::Val(lines[firstRule - 11 + i]), eigenvalues[i]) << "the listed eigenvalues";
-    EXPECT_EQ(lines[firstRule + 3 + i], Row(eigenvalues[i])) << "row " << i + 1;
+    EXPECT_EQ(lines[firstRule - 11 + i], eigenvalues[i]) << "the listed eigenvalues";
+    const std::string& row = lines[firstRule + 3 + i];
+    EXPECT_EQ(WithoutBoundSigns(row), reportRows[i]) << "row " << i + 1;
+    EXPECT_EQ(std::count(row.begin(), row.end(), '+'), 4) << row;
   }
   EXPECT_EQ(lines[firstRule + 2], rule);
   EXPECT_EQ(lines[firstRule + 12], rule);
