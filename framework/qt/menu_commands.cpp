@@ -77,7 +77,8 @@ Ref<MenuItem> FindByShortcut(const MenuItem& parent, QKeyCombination combination
     if (found) break;
     if (child->Count() > 0)
       found = FindByShortcut(*child, combination);
-    else if (!child->IsSeparator() && qt::ParseShortcut(child->KeyboardShortcut()) == combination)
+    else if (!child->IsSeparator() && qt::ParseShortcut(child->KeyboardShortcut()) == combination &&
+             combination.key() != Qt::Key_unknown)
       found = child;
   }
   return found;
@@ -134,6 +135,7 @@ bool HandleShortcut(WindowImpl& impl, const QKeyEvent& event) {
   if (!tree) return false;
   const auto modifiers =
       event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+  if (event.key() == 0 || event.key() == Qt::Key_unknown) return false;
   const QKeyCombination combination(modifiers, Qt::Key(event.key()));
   const Ref<MenuItem> item = FindByShortcut(*tree, combination);
   if (!item) return false;

@@ -122,7 +122,7 @@ void DrawnMenus::AddAction(QMenu* menu, const Ref<MenuItem>& item) {
   const QKeyCombination shortcut = qt::ParseShortcut(item->KeyboardShortcut());
   // Shown beside the item only; the key itself is served by the window, which
   // enables the items first.
-  if (shortcut.key() != Qt::Key(0)) label += u'\t' + qt::ShortcutLabel(shortcut);
+  if (shortcut.key() != Qt::Key_unknown) label += u'\t' + qt::ShortcutLabel(shortcut);
   QAction* action = menu->addAction(label);
   entries_.push_back({action, item});
   const std::string name = item->Name();

@@ -8,7 +8,7 @@
 
 namespace fw::qt {
 
-// An empty combination (key 0) when the notation names no key.
+// Key_unknown when the notation names no key.
 QKeyCombination ParseShortcut(const std::string& notation);
 QString ShortcutLabel(QKeyCombination combination);
 

@@ -1,0 +1,237 @@
+// Menus: the tree model, the drawn bar, routing a chosen item, the enabling
+// round, the framework's own commands and the shortcut keys.
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "framework/controls.h"
+#include "framework/menus.h"
+#include "framework_test_support.h"
+
+namespace framework_test {
+namespace {
+
+std::vector<std::string> journal;
+
+template <class T = fw::MenuItem>
+fw::Ref<T> Item(const std::string& name, const std::string& text, const std::string& shortcut = "",
+                bool autoEnable = false) {
+  auto item = std::make_shared<T>();
+  item->SetName(name);
+  item->SetText(text);
+  item->SetKeyboardShortcut(shortcut);
+  item->SetAutoEnable(autoEnable);
+  return item;
+}
+
+fw::Ref<fw::MenuBar> BuildBar() {
+  auto bar = std::make_shared<fw::MenuBar>();
+  auto file = Item("FileMenu", "File");
+  file->Append(Item("Print", "Print", "", true));
+  file->Append(Item("Report", "Report", "Cmd+R"));
+  file->Append(Item<fw::QuitMenuItem>("FileQuit", "Quit", "Cmd+Q", true));
+  auto edit = Item("EditMenu", "Edit");
+  edit->Append(Item("EditUndo", "Undo", "Cmd+Z"));
+  edit->Append(Item("Separator", "-"));
+  edit->Append(Item("EditCut", "Cut", "Cmd+X"));
+  edit->Append(Item("EditCopy", "Copy", "Cmd+C"));
+  edit->Append(Item("EditPaste", "Paste", "Cmd+V"));
+  edit->Append(Item("EditClear", ""));
+  auto window = Item("WindowMenu", "Window");
+  window->Append(Item("Front", "Bring & Show"));
+  window->Append(Item<fw::AppleMenuItem>("About", "About Zelvora"));
+  bar->Append(file);
+  bar->Append(edit);
+  bar->Append(window);
+  return bar;
+}
+
+class App : public fw::Application {
+ public:
+  void Event_EnableMenuItems() override {
+    journal.push_back("app enables; Front is " +
+                      std::string(MenuBar()->Lookup("Front")->Enabled() ? "on" : "off"));
+  }
+};
+
+class MenuWindow : public TestWindow {
+ public:
+  void Event_EnableMenuItems() override {
+    journal.push_back("window enables");
+    // Disabled here, enabled again afterwards: the window has a handler.
+    MenuBar()->Lookup("Front")->SetEnabled(false);
+  }
+
+ protected:
+  void AddMenuHandlers() override {
+    AddMenuHandler("Front", [] {
+      journal.push_back("window Front");
+      return false;
+    });
+  }
+};
+
+class MenusTest : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    journal.clear();
+    bar = BuildBar();
+    app = std::make_shared<App>();
+    app->SetMenuBar(bar);
+    fw::RegisterAppObject(app);
+    app->AddMenuHandler("About", [] {
+      journal.push_back("app About");
+      return false;
+    });
+    app->AddMenuHandler("Front", [] {
+      journal.push_back("app Front");
+      return false;
+    });
+    app->AddMenuHandler("Report", [] {
+      journal.push_back("app Report");
+      return false;
+    });
+    window = std::make_shared<MenuWindow>();
+    window->build = [this](TestWindow& w) { area = Place<fw::TextArea>(w, "Area", 10, 10, 200, 80); };
+    window->SetMenuBar(bar);
+    window->Constructor();
+    window->Show();
+  }
+  bool On(const std::string& name) { return bar->Lookup(name)->Enabled(); }
+  QMenuBar* DrawnBar() { return fw::qt::QtWindowOf(*window)->findChild<QMenuBar*>(); }
+
+  fw::Ref<fw::MenuBar> bar;
+  std::shared_ptr<App> app;
+  std::shared_ptr<MenuWindow> window;
+  std::shared_ptr<fw::TextArea> area;
+};
+
+TEST(MenuTree, AppendsFindsAndRefusesNothing) {
+  auto bar = BuildBar();
+  EXPECT_EQ(bar->Count(), 3);
+  EXPECT_EQ(bar->Item(1)->Name(), "EditMenu");
+  EXPECT_EQ(bar->Item(3), nullptr);
+  EXPECT_EQ(bar->Item(-1), nullptr);
+  EXPECT_NE(bar->Child("FileMenu"), nullptr);
+  EXPECT_EQ(bar->Child("FileQuit"), nullptr);  // not a direct child
+  EXPECT_EQ(bar->Lookup("FileQuit")->Text(), "Quit");
+  EXPECT_EQ(bar->Lookup("About")->Parent(), bar->Lookup("WindowMenu").get());
+  EXPECT_EQ(bar->Lookup("Nothing"), nullptr);
+  EXPECT_THROW(bar->Append(nullptr), fw::NilObjectException);
+  EXPECT_TRUE(bar->Lookup("Separator")->IsSeparator());
+}
+
+TEST_F(MenusTest, TheWindowDrawsTheTreeWithAboutInHelpAndStandardTexts) {
+  EXPECT_EQ(window->DrawnMenuTitles(),
+            (std::vector<std::string>{"File", "File/Print", "File/Report\tCtrl+R",
+                                      "File/Quit\tCtrl+Q", "Edit", "Edit/Undo\tCtrl+Z", "Edit/-",
+                                      "Edit/Cut\tCtrl+X", "Edit/Copy\tCtrl+C",
+                                      "Edit/Paste\tCtrl+V", "Edit/Delete", "Window",
+                                      "Window/Bring & Show", "Help", "Help/About Zelvora"}));
+  // A window that sets no bar draws the application's; a borderless box draws none.
+  auto plain = OpenWindow({});
+  EXPECT_EQ(plain->DrawnMenuTitles(), window->DrawnMenuTitles());
+  plain->SetProperty("Frame", 2);
+  EXPECT_TRUE(plain->DrawnMenuTitles().empty());
+}
+
+TEST_F(MenusTest, AChosenItemGoesToTheWindowsHandlerElseTheApplications) {
+  EXPECT_TRUE(window->RunMenuCommand("Front"));
+  EXPECT_TRUE(window->RunMenuCommand("About"));
+  EXPECT_FALSE(window->RunMenuCommand("Print"));  // nobody serves it
+  EXPECT_EQ(journal, (std::vector<std::string>{"window Front", "app About"}));
+  EXPECT_FALSE(fw::QuitRequested());
+  EXPECT_TRUE(window->RunMenuCommand("FileQuit"));
+  EXPECT_TRUE(fw::QuitRequested());
+}
+
+TEST_F(MenusTest, ChoosingADrawnItemRoutesItAsTheModelSays) {
+  QMenu* windowMenu = DrawnBar()->actions().at(2)->menu();
+  ASSERT_NE(windowMenu, nullptr);
+  emit windowMenu->aboutToShow();
+  windowMenu->actions().at(0)->trigger();
+  EXPECT_EQ(journal.back(), "window Front");
+}
+
+TEST_F(MenusTest, TheEnablingRoundRunsInItsOrderAndEndsWithWhatTheWindowServes) {
+  for (const char* name : {"Print", "Report", "Front", "About", "FileQuit"})
+    bar->Lookup(name)->SetEnabled(true);
+  window->EnableMenuItems();
+  EXPECT_EQ(journal, (std::vector<std::string>{"app enables; Front is off", "window enables"}));
+  EXPECT_FALSE(On("Print"));    // automatic, but nobody serves it
+  EXPECT_FALSE(On("Report"));   // served, but not automatic
+  EXPECT_FALSE(On("About"));    // nobody enabled it
+  EXPECT_TRUE(On("FileQuit"));  // the framework serves Quit
+  EXPECT_TRUE(On("Front"));     // the window has a handler
+  EXPECT_TRUE(On("FileMenu"));  // menu titles stay open
+
+  app->AddMenuHandler("Print", [] { return false; });
+  window->EnableMenuItems();
+  EXPECT_TRUE(On("Print"));
+}
+
+TEST_F(MenusTest, OpeningADrawnMenuRunsTheRoundAndUpdatesWhatItShows) {
+  QMenu* file = DrawnBar()->actions().at(0)->menu();
+  emit file->aboutToShow();
+  EXPECT_EQ(journal.size(), 2u);
+  EXPECT_FALSE(file->actions().at(0)->isEnabled());  // Print
+  EXPECT_TRUE(file->actions().at(2)->isEnabled());   // Quit
+}
+
+TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
+  area->SetFocus();
+  area->SetText("some text");
+  QApplication::clipboard()->clear();
+  window->EnableMenuItems();
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
+    EXPECT_FALSE(On(name)) << name;
+
+  area->SetSelStart(0);
+  area->SetSelLength(4);
+  QApplication::clipboard()->setText("x");
+  window->EnableMenuItems();
+  for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear"})
+    EXPECT_TRUE(On(name)) << name;
+
+  EXPECT_TRUE(window->RunMenuCommand("EditCopy"));
+  EXPECT_EQ(QApplication::clipboard()->text(), "some");
+  EXPECT_TRUE(window->RunMenuCommand("EditClear"));
+  EXPECT_EQ(area->Text(), " text");
+  window->EnableMenuItems();
+  EXPECT_TRUE(On("EditUndo"));
+  EXPECT_TRUE(window->RunMenuCommand("EditPaste"));
+  EXPECT_EQ(area->Text(), "some text");
+
+  area->SetProperty("ReadOnly", true);
+  area->SetSelStart(0);
+  area->SetSelLength(4);
+  window->EnableMenuItems();
+  EXPECT_TRUE(On("EditCopy"));
+  for (const char* name : {"EditUndo", "EditCut", "EditPaste", "EditClear"})
+    EXPECT_FALSE(On(name)) << name;
+}
+
+TEST_F(MenusTest, AShortcutActsOnlyWhenTheRoundLeavesItsItemEnabled) {
+  QWidget* field = fw::qt::WidgetOf(*area);
+  QTest::keyClick(field, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(journal, (std::vector<std::string>{"app enables; Front is off", "window enables"}));
+
+  bar->Lookup("Report")->SetAutoEnable(true);
+  QTest::keyClick(field, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(journal.back(), "app Report");
+
+  area->SetText("abc");
+  area->SetSelStart(0);
+  area->SetSelLength(3);
+  QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "abc");
+  EXPECT_EQ(area->Text(), "");
+
+  QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(fw::QuitRequested());
+}
+
+}  // namespace
+}  // namespace framework_test
