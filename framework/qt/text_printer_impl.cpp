@@ -47,7 +47,9 @@ void StyledTextPrinterImpl::DrawBlock(int x, int y, int height) {
   const QRectF clip(0, top, width_, std::min(bottom - top, std::max(room, 1.0)));
   painter.setClipRect(clip);
   QAbstractTextDocumentLayout::PaintContext context;
-  context.clip = clip;
+  // The layout draws every line that so much as touches its clip, and a PDF
+  // keeps clipped text: the neighbouring lines would print twice, hidden.
+  context.clip = clip.height() > 2 ? clip.adjusted(0, 1, 0, -1) : clip;
   context.palette.setColor(QPalette::Text, textColor_);
   document_->documentLayout()->draw(&painter, context);
   painter.restore();
