@@ -1,6 +1,7 @@
-// The text area on QTextEdit.
+// The text area on QPlainTextEdit.
 #include "framework/qt/text_area_impl.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
@@ -11,12 +12,13 @@
 namespace fw {
 namespace {
 
-TextAreaImpl* AreaOf(OwnedWidget* widget) { return static_cast<TextAreaImpl*>(widget->owner); }
+TextAreaImpl* AreaOf(OwnedWidget* widget) {
+  return static_cast<TextAreaImpl*>(widget->owner);
+}
 
 }  // namespace
 
 TextEditWidget::TextEditWidget() {
-  setAcceptRichText(false);
   // Tab moves the focus unless the area is set to accept tabs.
   setTabChangesFocus(true);
 }
@@ -26,7 +28,7 @@ void TextEditWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  QTextEdit::keyPressEvent(event);
+  QPlainTextEdit::keyPressEvent(event);
 }
 
 bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
@@ -46,7 +48,6 @@ void TextEditWidget::insertFromMimeData(const QMimeData* source) {
   ensureCursorVisible();
 }
 
-
 TextAreaImpl::TextAreaImpl(TextEditWidget* widget) : TextControlImpl(widget, widget) {
   widget->document()->setUndoRedoEnabled(true);
   UpdateFont();
@@ -60,7 +61,9 @@ QString TextAreaImpl::RawText() const {
   return text;
 }
 
-std::string TextAreaImpl::Text() const { return RawText().toStdString(); }
+std::string TextAreaImpl::Text() const {
+  return RawText().toStdString();
+}
 
 void TextAreaImpl::SetText(const std::string& text) {
   if (!Edit()) return;
@@ -98,8 +101,7 @@ void TextAreaImpl::SetSelLength(std::int64_t v) {
   QTextCursor cursor = Edit()->textCursor();
   const int start = cursor.selectionStart();
   const qsizetype startPoints = qt::Utf16ToCodePoint(text, start);
-  const qsizetype end =
-      qt::CodePointToUtf16(text, startPoints + std::max<std::int64_t>(0, v));
+  const qsizetype end = qt::CodePointToUtf16(text, startPoints + std::max<std::int64_t>(0, v));
   cursor.setPosition(start);
   cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
   Edit()->setTextCursor(cursor);
@@ -154,13 +156,17 @@ bool TextAreaImpl::CharacterBold(std::int64_t index) const {
   return BoldAt(static_cast<int>(qt::CodePointToUtf16(text, index)));
 }
 
-bool TextAreaImpl::ReadOnly() const { return Edit() && Edit()->isReadOnly(); }
+bool TextAreaImpl::ReadOnly() const {
+  return Edit() && Edit()->isReadOnly();
+}
 
 bool TextAreaImpl::CanUndo() const {
   return Edit() && !ReadOnly() && Edit()->document()->isUndoAvailable();
 }
 
-bool TextAreaImpl::HasSelection() const { return Edit() && Edit()->textCursor().hasSelection(); }
+bool TextAreaImpl::HasSelection() const {
+  return Edit() && Edit()->textCursor().hasSelection();
+}
 
 void TextAreaImpl::Undo() {
   if (Edit()) Edit()->undo();
@@ -201,7 +207,26 @@ QString TextAreaImpl::SelectedText() const {
   return RawText().mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
 }
 
-QString TextAreaImpl::CurrentText() const { return RawText(); }
+QString TextAreaImpl::CurrentText() const {
+  return RawText();
+}
+
+void TextAreaImpl::UpdatePalette() {
+  if (!Edit()) return;
+  QPalette palette = Edit()->palette();
+  palette.setColor(QPalette::Text, textColor);
+  palette.setColor(QPalette::Base, backColor);
+  // The editor draws the selection of an area without the focus in the
+  // inactive colours: made the area's own, the selection is not seen.
+  const QPalette standard = QApplication::palette(Edit());
+  palette.setColor(
+      QPalette::Inactive, QPalette::Highlight,
+      hideSelection ? backColor : standard.color(QPalette::Inactive, QPalette::Highlight));
+  palette.setColor(
+      QPalette::Inactive, QPalette::HighlightedText,
+      hideSelection ? textColor : standard.color(QPalette::Inactive, QPalette::HighlightedText));
+  Edit()->setPalette(palette);
+}
 
 bool TextAreaImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
   TextEditWidget* edit = Edit();
@@ -229,16 +254,16 @@ bool TextAreaImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
   } else if (n == "ScrollbarHorizontal") {
     const bool scrolls = BoolSetting(n, value);
     edit->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    edit->setLineWrapMode(scrolls ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+    edit->setLineWrapMode(scrolls ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
   } else if (n == "Border") {
     edit->setFrameShape(BoolSetting(n, value) ? QFrame::StyledPanel : QFrame::NoFrame);
   } else if (n == "TextColor" || n == "BackColor") {
     const Color c = ColourSetting(n, value);
-    QPalette palette = edit->palette();
-    palette.setColor(n == "TextColor" ? QPalette::Text : QPalette::Base,
-                     QColor(c.red, c.green, c.blue));
-    edit->setPalette(palette);
-    if (n == "TextColor") textColor = QColor(c.red, c.green, c.blue);
+    (n == "TextColor" ? textColor : backColor) = QColor(c.red, c.green, c.blue);
+    UpdatePalette();
+  } else if (n == "HideSelection") {
+    hideSelection = BoolSetting(n, value);
+    UpdatePalette();
   } else {
     return TextControlImpl::ApplyOwn(n, value);
   }

@@ -1,14 +1,15 @@
-// The text area: a rich-text editor, so that runs of its text can be bold,
+// The text area: a text editor whose runs of text can be bold (the plain
+// editor, which lays out only what it shows, so that long reports set fast),
 // whose text goes in and comes out with LF line breaks.
 #pragma once
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "framework/qt/text_control_impl.h"
 
 namespace fw {
 
-class TextEditWidget : public QTextEdit, public OwnedWidget {
+class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
  public:
   TextEditWidget();
 
@@ -45,14 +46,19 @@ class TextAreaImpl : public TextControlImpl {
   bool ApplyOwn(const std::string& name, const SettingValue& value) override;
 
   bool styled = true;
+  bool hideSelection = true;
   QColor textColor{Qt::black};
+  QColor backColor{Qt::white};
+  void UpdatePalette();
 
  protected:
   void ApplyFont(const QFont& font) override;
   QString WithSelectionReplaced(const QString& insert) const override;
   QString SelectedText() const override;
   QString CurrentText() const override;
-  QString NormalizeInserted(QString text) const override { return UnixLineEndings(std::move(text)); }
+  QString NormalizeInserted(QString text) const override {
+    return UnixLineEndings(std::move(text));
+  }
 
  private:
   // The document's text with each block break as LF: positions in it are the

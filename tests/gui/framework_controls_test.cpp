@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <stdexcept>
 
 #include "framework/controls.h"
@@ -48,16 +48,16 @@ TEST_F(ControlsTest, EachBoundEventReachesOnlyItsOwnControl) {
     plain = Place<Canvas>(w, "Plain", 70, 60, 50, 50);
     button = Place<PushButton>(w, "Button", 10, 120, 80, 30);
     other = Place<PushButton>(w, "Other", 100, 120, 80, 30);
-    fw::InstallInstanceEventHandler(*bound, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
+    fw::InstallInstanceEventHandler(*bound, "KeyDown",
+                                    fw::KeyDownHandler([&](const std::string& k) {
                                       log.push_back("Bound " + k);
                                       return false;
                                     }));
-    fw::InstallInstanceEventHandler(*clickable, "MouseDown",
-                                    fw::MouseDownHandler([&](int x, int y) {
-                                      log.push_back("Clickable " + std::to_string(x) + "," +
-                                                    std::to_string(y));
-                                      return false;
-                                    }));
+    fw::InstallInstanceEventHandler(
+        *clickable, "MouseDown", fw::MouseDownHandler([&](int x, int y) {
+          log.push_back("Clickable " + std::to_string(x) + "," + std::to_string(y));
+          return false;
+        }));
     fw::InstallInstanceEventHandler(*button, "Action",
                                     fw::ActionHandler([&] { log.push_back("Button"); }));
   });
@@ -88,8 +88,7 @@ TEST_F(ControlsTest, AnEventTheControlDoesNotRaiseOrAHandlerOfTheWrongKindIsRefu
   EXPECT_THROW(fw::InstallInstanceEventHandler(*area, "Action", action), std::invalid_argument);
   EXPECT_THROW(fw::InstallInstanceEventHandler(*area, "KeyDown", mouse), std::invalid_argument);
   EXPECT_THROW(fw::InstallInstanceEventHandler(*button, "Action", key), std::invalid_argument);
-  EXPECT_THROW(fw::InstallInstanceEventHandler(*label, "MouseDown", mouse),
-               std::invalid_argument);
+  EXPECT_THROW(fw::InstallInstanceEventHandler(*label, "MouseDown", mouse), std::invalid_argument);
   EXPECT_THROW(fw::InstallInstanceEventHandler(*canvas, "Paint", action), std::invalid_argument);
   EXPECT_THROW(fw::InstallInstanceEventHandler(*button, "Action", fw::ActionHandler()),
                std::invalid_argument);
@@ -102,24 +101,32 @@ TEST_F(ControlsTest, KeysReachKeyDownWithTheClassicCodes) {
   OpenWindow([&](TestWindow& w) {
     area = Place<TextArea>(w, "Area", 10, 10, 200, 100, {{"AcceptTabs", true}});
     fw::InstallInstanceEventHandler(*area, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
-                                      keys.push_back(k);
-                                      return true;
-                                    }));
+      keys.push_back(k);
+      return true;
+    }));
   });
   const struct {
     Qt::Key key;
     Qt::KeyboardModifiers mods;
     std::string code;
   } cases[] = {
-      {Qt::Key_Return, {}, "\r"},        {Qt::Key_Enter, Qt::KeypadModifier, "\x03"},
-      {Qt::Key_Backspace, {}, "\x08"},   {Qt::Key_Delete, {}, "\x7f"},
-      {Qt::Key_Tab, {}, "\t"},           {Qt::Key_Escape, {}, "\x1b"},
-      {Qt::Key_Left, {}, "\x1c"},        {Qt::Key_Right, {}, "\x1d"},
-      {Qt::Key_Up, {}, "\x1e"},          {Qt::Key_Down, {}, "\x1f"},
-      {Qt::Key_Home, {}, "\x01"},        {Qt::Key_End, {}, "\x04"},
-      {Qt::Key_PageUp, {}, "\x0b"},      {Qt::Key_PageDown, {}, "\x0c"},
+      {Qt::Key_Return, {}, "\r"},
+      {Qt::Key_Enter, Qt::KeypadModifier, "\x03"},
+      {Qt::Key_Backspace, {}, "\x08"},
+      {Qt::Key_Delete, {}, "\x7f"},
+      {Qt::Key_Tab, {}, "\t"},
+      {Qt::Key_Escape, {}, "\x1b"},
+      {Qt::Key_Left, {}, "\x1c"},
+      {Qt::Key_Right, {}, "\x1d"},
+      {Qt::Key_Up, {}, "\x1e"},
+      {Qt::Key_Down, {}, "\x1f"},
+      {Qt::Key_Home, {}, "\x01"},
+      {Qt::Key_End, {}, "\x04"},
+      {Qt::Key_PageUp, {}, "\x0b"},
+      {Qt::Key_PageDown, {}, "\x0c"},
       {Qt::Key_A, {}, "a"},
-      {Qt::Key_5, Qt::KeypadModifier, "5"}, {Qt::Key_Period, {}, "."},
+      {Qt::Key_5, Qt::KeypadModifier, "5"},
+      {Qt::Key_Period, {}, "."},
   };
   for (const auto& c : cases) {
     keys.clear();
@@ -140,9 +147,9 @@ TEST_F(ControlsTest, KeysHeldWithCtrlNeverReachKeyDownButDoTheStandardEditing) {
   auto window = OpenWindow([&](TestWindow& w) {
     area = Place<TextArea>(w, "Area", 10, 10, 200, 100);
     fw::InstallInstanceEventHandler(*area, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
-                                      keys.push_back(k);
-                                      return false;
-                                    }));
+      keys.push_back(k);
+      return false;
+    }));
   });
   area->SetText("hello");
   Key(*area, Qt::Key_A, Qt::ControlModifier);
@@ -216,8 +223,8 @@ TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
 TEST_F(ControlsTest, LineBreaksOfEveryKindComeBackAsLineFeeds) {
   std::shared_ptr<TextArea> area;
   OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 200, 100); });
-  for (const std::string& in : {std::string("1\r2\r"), std::string("1\n2\n"),
-                                std::string("1\r\n2\r\n")}) {
+  for (const std::string& in :
+       {std::string("1\r2\r"), std::string("1\n2\n"), std::string("1\r\n2\r\n")}) {
     area->SetText(in);
     EXPECT_EQ(area->Text(), "1\n2\n");
   }
@@ -308,7 +315,9 @@ TEST_F(ControlsTest, LockedEdgesFollowTheWindowWhenItIsResized) {
   auto window = OpenWindow([&](TestWindow& w) {
     for (const Case& c : cases)
       Place<Canvas>(w, c.name, 10, 10, 50, 20,
-                    {{"LockLeft", c.left}, {"LockTop", c.top}, {"LockRight", c.right},
+                    {{"LockLeft", c.left},
+                     {"LockTop", c.top},
+                     {"LockRight", c.right},
                      {"LockBottom", c.bottom}});
   });
   window->Resize(500, 360);
@@ -327,11 +336,12 @@ TEST_F(ControlsTest, AlignmentAndStaticTextSettingsTakeEffect) {
     right = Place<TextArea>(w, "Right", 10, 10, 100, 20, {{"Alignment", 2}});
     centred = Place<TextField>(w, "Centred", 10, 40, 100, 20, {{"Alignment", 1}});
     label = Place<StaticText>(w, "Label", 10, 70, 100, 20,
-                              {{"Text", std::string("<b>a & b</b>")}, {"TextAlign", 1},
+                              {{"Text", std::string("<b>a & b</b>")},
+                               {"TextAlign", 1},
                                {"TextColor", fw::Color{128, 0, 0}}});
   });
   right->SetText("42");
-  auto* edit = static_cast<QTextEdit*>(fw::qt::WidgetOf(*right));
+  auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*right));
   EXPECT_EQ(edit->document()->defaultTextOption().alignment(), Qt::AlignRight);
   EXPECT_TRUE(static_cast<QLineEdit*>(fw::qt::WidgetOf(*centred))->alignment() & Qt::AlignHCenter);
   auto* qlabel = static_cast<QLabel*>(fw::qt::WidgetOf(*label));
