@@ -12,7 +12,9 @@ Ref<Application>& AppObject() {
 
 }  // namespace
 
-std::string Application::LongVersion() const { return ZELVORA_LONG_VERSION; }
+std::string Application::LongVersion() const {
+  return ZELVORA_LONG_VERSION;
+}
 
 void Application::AddMenuHandler(const std::string& itemName, MenuHandler handler) {
   handlers_[itemName] = std::move(handler);
@@ -32,8 +34,12 @@ bool Application::RunMenuHandler(const std::string& itemName) {
   return true;
 }
 
-void RegisterAppObject(const Ref<Application>& app) { AppObject() = app; }
+void RegisterAppObject(const Ref<Application>& app) {
+  AppObject() = app;
+}
 
-Ref<Application> GetAppObject() { return AppObject(); }
+Ref<Application> GetAppObject() {
+  return AppObject();
+}
 
 }  // namespace fw

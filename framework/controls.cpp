@@ -25,9 +25,13 @@ Control::Control(std::unique_ptr<ControlImpl> impl) : impl_(std::move(impl)) {
 
 Control::~Control() = default;
 
-const std::string& Control::Name() const { return impl_->name; }
+const std::string& Control::Name() const {
+  return impl_->name;
+}
 
-Window* Control::ParentWindow() const { return impl_->window; }
+Window* Control::ParentWindow() const {
+  return impl_->window;
+}
 
 void Control::SetProperty(const std::string& name, const SettingValue& value) {
   impl_->Apply(name, value);
@@ -36,16 +40,24 @@ void Control::SetProperty(const std::string& name, const SettingValue& value) {
 int Control::Left() const {
   return impl_->Widget() ? impl_->Widget()->x() : impl_->designed.left();
 }
-int Control::Top() const { return impl_->Widget() ? impl_->Widget()->y() : impl_->designed.top(); }
+int Control::Top() const {
+  return impl_->Widget() ? impl_->Widget()->y() : impl_->designed.top();
+}
 int Control::Width() const {
   return impl_->Widget() ? impl_->Widget()->width() : impl_->designed.width();
 }
 int Control::Height() const {
   return impl_->Widget() ? impl_->Widget()->height() : impl_->designed.height();
 }
-bool Control::Visible() const { return impl_->visible; }
-bool Control::Enabled() const { return impl_->enabled; }
-int Control::TabIndex() const { return impl_->tabIndex; }
+bool Control::Visible() const {
+  return impl_->visible;
+}
+bool Control::Enabled() const {
+  return impl_->enabled;
+}
+int Control::TabIndex() const {
+  return impl_->tabIndex;
+}
 
 void Control::SetFocus() {
   if (QWidget* widget = impl_->Widget(); widget && widget->focusPolicy() != Qt::NoFocus)
@@ -60,8 +72,7 @@ bool Control::HasFocus() const {
   return focus && (focus == widget || widget->isAncestorOf(focus));
 }
 
-void InstallInstanceEventHandler(Control& control, const std::string& event,
-                                 EventHandler handler) {
+void InstallInstanceEventHandler(Control& control, const std::string& event, EventHandler handler) {
   const int kind = control.impl_->EventKind(event);
   if (kind < 0)
     throw std::invalid_argument("The control " + control.Name() + " raises no event " + event +
@@ -74,31 +85,53 @@ void InstallInstanceEventHandler(Control& control, const std::string& event,
   control.impl_->SetHandler(event, std::move(handler));
 }
 
-std::string TextControl::Text() const { return TextImpl(*this).Text(); }
-void TextControl::SetText(const std::string& text) { TextImpl(*this).SetText(text); }
+std::string TextControl::Text() const {
+  return TextImpl(*this).Text();
+}
+void TextControl::SetText(const std::string& text) {
+  TextImpl(*this).SetText(text);
+}
 void TextControl::SetTextSize(float points) {
   TextImpl(*this).font.size = points;
   TextImpl(*this).UpdateFont();
 }
-float TextControl::TextSize() const { return TextImpl(*this).font.size; }
+float TextControl::TextSize() const {
+  return TextImpl(*this).font.size;
+}
 void TextControl::SetTextUnit(int unit) {
   TextImpl(*this).font.unit = unit;
   TextImpl(*this).UpdateFont();
 }
-std::int64_t TextControl::SelStart() const { return TextImpl(*this).SelStart(); }
-void TextControl::SetSelStart(std::int64_t v) { TextImpl(*this).SetSelStart(v); }
-std::int64_t TextControl::SelLength() const { return TextImpl(*this).SelLength(); }
-void TextControl::SetSelLength(std::int64_t v) { TextImpl(*this).SetSelLength(v); }
-void TextControl::SetSelBold(bool bold) { TextImpl(*this).SetSelBold(bold); }
-bool TextControl::SelBold() const { return TextImpl(*this).SelBold(); }
+std::int64_t TextControl::SelStart() const {
+  return TextImpl(*this).SelStart();
+}
+void TextControl::SetSelStart(std::int64_t v) {
+  TextImpl(*this).SetSelStart(v);
+}
+std::int64_t TextControl::SelLength() const {
+  return TextImpl(*this).SelLength();
+}
+void TextControl::SetSelLength(std::int64_t v) {
+  TextImpl(*this).SetSelLength(v);
+}
+void TextControl::SetSelBold(bool bold) {
+  TextImpl(*this).SetSelBold(bold);
+}
+bool TextControl::SelBold() const {
+  return TextImpl(*this).SelBold();
+}
 bool TextControl::CharacterBold(std::int64_t index) const {
   return TextImpl(*this).CharacterBold(index);
 }
 std::string TextControl::FontFamily() const {
   return QFontInfo(TextImpl(*this).CurrentFont()).family().toStdString();
 }
-bool TextControl::FixedPitch() const { return QFontInfo(TextImpl(*this).CurrentFont()).fixedPitch(); }
-bool TextControl::ReadOnly() const { return TextImpl(*this).ReadOnly(); }
+bool TextControl::FixedPitch() const {
+  return QFontInfo(TextImpl(*this).CurrentFont()).fixedPitch();
+}
+bool TextControl::ReadOnly() const {
+  return TextImpl(*this).ReadOnly();
+}
 
 TextArea::TextArea() : TextControl(std::make_unique<TextAreaImpl>()) {}
 void TextArea::SetProperty(const std::string& name, const SettingValue& value) {
@@ -114,7 +147,9 @@ PushButton::PushButton() : Control(std::make_unique<PushButtonImpl>()) {}
 void PushButton::SetProperty(const std::string& name, const SettingValue& value) {
   Control::SetProperty(name, value);
 }
-std::string PushButton::Caption() const { return static_cast<PushButtonImpl&>(Impl()).caption; }
+std::string PushButton::Caption() const {
+  return static_cast<PushButtonImpl&>(Impl()).caption;
+}
 void PushButton::SetTextSize(float points) {
   auto& impl = static_cast<PushButtonImpl&>(Impl());
   impl.font.size = points;
@@ -139,13 +174,17 @@ StaticText::StaticText() : Control(std::make_unique<StaticTextImpl>()) {}
 void StaticText::SetProperty(const std::string& name, const SettingValue& value) {
   Control::SetProperty(name, value);
 }
-std::string StaticText::Text() const { return static_cast<StaticTextImpl&>(Impl()).text; }
+std::string StaticText::Text() const {
+  return static_cast<StaticTextImpl&>(Impl()).text;
+}
 void StaticText::SetTextSize(float points) {
   auto& impl = static_cast<StaticTextImpl&>(Impl());
   impl.font.size = points;
   impl.UpdateFont();
 }
-float StaticText::TextSize() const { return static_cast<StaticTextImpl&>(Impl()).font.size; }
+float StaticText::TextSize() const {
+  return static_cast<StaticTextImpl&>(Impl()).font.size;
+}
 
 Canvas::Canvas() : Control(std::make_unique<PictureControlImpl>(false)) {}
 void Canvas::SetProperty(const std::string& name, const SettingValue& value) {

@@ -13,7 +13,9 @@
 namespace fw {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 std::string ExecutableFolder() {
   if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
@@ -30,13 +32,21 @@ Picture::Picture(std::unique_ptr<PictureData> data) : data_(std::move(data)) {
 
 Picture::~Picture() = default;
 
-int Picture::Width() const { return data_->image.width(); }
+int Picture::Width() const {
+  return data_->image.width();
+}
 
-int Picture::Height() const { return data_->image.height(); }
+int Picture::Height() const {
+  return data_->image.height();
+}
 
-bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(Q(path_)); }
+bool FolderItem::Exists() const {
+  return !path_.empty() && QFileInfo::exists(Q(path_));
+}
 
-bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(Q(path_)).isDir(); }
+bool FolderItem::Directory() const {
+  return !path_.empty() && QFileInfo(Q(path_)).isDir();
+}
 
 Ref<FolderItem> FolderItem::Child(const std::string& name) const {
   return std::make_shared<FolderItem>(QDir(Q(path_)).filePath(Q(name)).toStdString());

@@ -21,9 +21,13 @@ GraphicsImpl::GraphicsImpl(std::unique_ptr<QPrinter> printer) : printer_(std::mo
   painter_.begin(printer_.get());
 }
 
-GraphicsImpl::~GraphicsImpl() { Finish(); }
+GraphicsImpl::~GraphicsImpl() {
+  Finish();
+}
 
-double GraphicsImpl::UnitsPerPoint() const { return printer_->resolution() / 72.0; }
+double GraphicsImpl::UnitsPerPoint() const {
+  return printer_->resolution() / 72.0;
+}
 
 void GraphicsImpl::NextPage() {
   if (painter_.isActive()) printer_->newPage();
@@ -39,7 +43,9 @@ Graphics::Graphics(std::unique_ptr<GraphicsImpl> impl) : impl_(std::move(impl)) 
 
 Graphics::~Graphics() = default;
 
-void Graphics::NextPage() { impl_->NextPage(); }
+void Graphics::NextPage() {
+  impl_->NextPage();
+}
 
 Ref<Graphics> OpenPrinterDialog(std::nullptr_t, std::nullptr_t) {
   seams::state::CountDialogOpened();
@@ -75,9 +81,13 @@ StyledTextPrinter::StyledTextPrinter(std::unique_ptr<StyledTextPrinterImpl> impl
 
 StyledTextPrinter::~StyledTextPrinter() = default;
 
-void StyledTextPrinter::DrawBlock(int x, int y, int height) { impl_->DrawBlock(x, y, height); }
+void StyledTextPrinter::DrawBlock(int x, int y, int height) {
+  impl_->DrawBlock(x, y, height);
+}
 
-bool StyledTextPrinter::EndOfFile() const { return impl_->AtEnd(); }
+bool StyledTextPrinter::EndOfFile() const {
+  return impl_->AtEnd();
+}
 
 Ref<StyledTextPrinter> TextArea::StyledTextPrinterFor(Graphics& surface, int width) {
   auto& impl = static_cast<TextAreaImpl&>(Impl());

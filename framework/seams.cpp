@@ -25,7 +25,9 @@ Seams& S() {
 
 }  // namespace
 
-void SetAlertSink(AlertSink* sink) { S().sink = sink; }
+void SetAlertSink(AlertSink* sink) {
+  S().sink = sink;
+}
 
 void SetPrintDialogToPdf(const std::string& pdfPath) {
   if (pdfPath.empty()) {
@@ -47,26 +49,54 @@ void ResetPrintDialog() {
   S().dialogsOpened = 0;
 }
 
-int PrintDialogsOpened() { return S().dialogsOpened; }
+int PrintDialogsOpened() {
+  return S().dialogsOpened;
+}
 
-void SetTickSource(std::function<std::int32_t()> ticks) { S().ticks = std::move(ticks); }
+void SetTickSource(std::function<std::int32_t()> ticks) {
+  S().ticks = std::move(ticks);
+}
 
-void SetResourceFolder(const std::string& path) { S().resourceFolder = path; }
+void SetResourceFolder(const std::string& path) {
+  S().resourceFolder = path;
+}
 
-std::int64_t YieldCount() { return S().yields; }
-void ResetYieldCount() { S().yields = 0; }
-void SetYieldHook(std::function<void()> hook) { S().yieldHook = std::move(hook); }
+std::int64_t YieldCount() {
+  return S().yields;
+}
+void ResetYieldCount() {
+  S().yields = 0;
+}
+void SetYieldHook(std::function<void()> hook) {
+  S().yieldHook = std::move(hook);
+}
 
 namespace state {
 
-AlertSink* Sink() { return S().sink; }
-PrintDialogMode DialogMode() { return S().dialogMode; }
-const std::string& PdfPath() { return S().pdfPath; }
-void CountDialogOpened() { ++S().dialogsOpened; }
-const std::function<std::int32_t()>& TickSource() { return S().ticks; }
-const std::string& ResourceFolder() { return S().resourceFolder; }
-void CountYield() { ++S().yields; }
-const std::function<void()>& YieldHook() { return S().yieldHook; }
+AlertSink* Sink() {
+  return S().sink;
+}
+PrintDialogMode DialogMode() {
+  return S().dialogMode;
+}
+const std::string& PdfPath() {
+  return S().pdfPath;
+}
+void CountDialogOpened() {
+  ++S().dialogsOpened;
+}
+const std::function<std::int32_t()>& TickSource() {
+  return S().ticks;
+}
+const std::string& ResourceFolder() {
+  return S().resourceFolder;
+}
+void CountYield() {
+  ++S().yields;
+}
+const std::function<void()>& YieldHook() {
+  return S().yieldHook;
+}
 
 }  // namespace state
 }  // namespace fw::seams

@@ -66,11 +66,21 @@ void Window::Close() {
   Event_Close();
 }
 
-bool Window::Visible() const { return impl_->qt && impl_->qt->isVisible(); }
-bool Window::Closed() const { return impl_->closed; }
-std::string Window::Title() const { return impl_->title; }
-int Window::Width() const { return impl_->contentSize.width(); }
-int Window::Height() const { return impl_->contentSize.height(); }
+bool Window::Visible() const {
+  return impl_->qt && impl_->qt->isVisible();
+}
+bool Window::Closed() const {
+  return impl_->closed;
+}
+std::string Window::Title() const {
+  return impl_->title;
+}
+int Window::Width() const {
+  return impl_->contentSize.width();
+}
+int Window::Height() const {
+  return impl_->contentSize.height();
+}
 
 void Window::Resize(int width, int height) {
   WindowImpl& w = *impl_;
@@ -84,13 +94,25 @@ void Window::Resize(int width, int height) {
   w.ContentResized(w.content->size());
 }
 
-bool Window::Resizeable() const { return impl_->resizeable; }
-bool Window::HasCloseBox() const { return impl_->closeButton; }
-bool Window::HasMinimizeBox() const { return impl_->minimizeButton; }
-bool Window::HasMaximizeBox() const { return impl_->maximizeButton && impl_->resizeable; }
-int Window::Frame() const { return impl_->frame; }
+bool Window::Resizeable() const {
+  return impl_->resizeable;
+}
+bool Window::HasCloseBox() const {
+  return impl_->closeButton;
+}
+bool Window::HasMinimizeBox() const {
+  return impl_->minimizeButton;
+}
+bool Window::HasMaximizeBox() const {
+  return impl_->maximizeButton && impl_->resizeable;
+}
+int Window::Frame() const {
+  return impl_->frame;
+}
 
-Ref<fw::MenuBar> Window::MenuBar() const { return impl_->ownMenuBar; }
+Ref<fw::MenuBar> Window::MenuBar() const {
+  return impl_->ownMenuBar;
+}
 
 void Window::SetMenuBar(const Ref<fw::MenuBar>& bar) {
   impl_->ownMenuBar = bar;
@@ -121,7 +143,9 @@ Ref<Control> Window::ControlByName(const std::string& name) const {
   return nullptr;
 }
 
-std::vector<Ref<Control>> Window::Controls() const { return impl_->controls; }
+std::vector<Ref<Control>> Window::Controls() const {
+  return impl_->controls;
+}
 
 Ref<Control> Window::FocusedControl() const {
   ControlImpl* impl = impl_->ControlFor(impl_->qt->focusWidget());
@@ -146,8 +170,7 @@ void Window::EnableMenuItems() {
 
 std::vector<std::string> Window::DrawnMenuTitles() const {
   impl_->RefreshMenus();
-  return impl_->frame == 0 && impl_->menus ? impl_->menus->Describe()
-                                           : std::vector<std::string>();
+  return impl_->frame == 0 && impl_->menus ? impl_->menus->Describe() : std::vector<std::string>();
 }
 
 Ref<Window> GetImplicitWindow(const std::string& fullClassName) {

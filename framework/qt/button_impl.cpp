@@ -26,15 +26,17 @@ bool PushButtonImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
   if (n == "Caption") {
     caption = TextSetting(n, value);
     // "&" would otherwise mark a mnemonic and vanish from the caption.
-    if (button) button->setText(QString::fromStdString(caption).replace(u'&', QStringLiteral("&&")));
+    if (button)
+      button->setText(QString::fromStdString(caption).replace(u'&', QStringLiteral("&&")));
   } else if (n == "Default") {
     if (button) button->setDefault(BoolSetting(n, value));
   } else if (n == "TextFont") {
     font.family = TextSetting(n, value);
     UpdateFont();
   } else if (n == "Bold" || n == "Italic" || n == "Underline") {
-    (n == "Bold" ? font.bold : n == "Italic" ? font.italic : font.underline) =
-        BoolSetting(n, value);
+    (n == "Bold"     ? font.bold
+     : n == "Italic" ? font.italic
+                     : font.underline) = BoolSetting(n, value);
     UpdateFont();
   } else {
     return false;  // Cancel and ButtonStyle are kept with the rest.

@@ -66,8 +66,10 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
     PlaceWidget();
   } else if (n == "LockLeft" || n == "LockTop" || n == "LockRight" || n == "LockBottom") {
     const bool v = BoolSetting(n, value);
-    (n == "LockLeft" ? lockLeft : n == "LockTop" ? lockTop : n == "LockRight" ? lockRight
-                                                                             : lockBottom) = v;
+    (n == "LockLeft"    ? lockLeft
+     : n == "LockTop"   ? lockTop
+     : n == "LockRight" ? lockRight
+                        : lockBottom) = v;
     reference = CurrentContentSize();
   } else if (n == "TabIndex") {
     tabIndex = IntSetting(n, value);
@@ -92,8 +94,7 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
 
 void ControlImpl::UpdateFocusPolicy() {
   if (!widget_) return;
-  widget_->setFocusPolicy(!TakesFocus() ? Qt::NoFocus : tabStop ? Qt::StrongFocus
-                                                                 : Qt::ClickFocus);
+  widget_->setFocusPolicy(!TakesFocus() ? Qt::NoFocus : tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void ControlImpl::SetHandler(const std::string& event, EventHandler handler) {
@@ -119,7 +120,9 @@ QSize ControlImpl::CurrentContentSize() const {
   return window ? window->Impl().contentSize : QSize();
 }
 
-void ControlImpl::PlaceWidget() { LayOut(CurrentContentSize()); }
+void ControlImpl::PlaceWidget() {
+  LayOut(CurrentContentSize());
+}
 
 void ControlImpl::LayOut(QSize contentSize) {
   if (!widget_) return;

@@ -22,7 +22,9 @@ bool EditRules::Allows(const QString& text) const {
   return true;
 }
 
-qsizetype CodePoints(const QString& text) { return Utf16ToCodePoint(text, text.size()); }
+qsizetype CodePoints(const QString& text) {
+  return Utf16ToCodePoint(text, text.size());
+}
 
 QString FirstCodePoints(const QString& text, qsizetype count) {
   return text.left(CodePointToUtf16(text, count));

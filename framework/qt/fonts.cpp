@@ -23,10 +23,18 @@ QFont ResolveFont(const FontSpec& spec) {
   }
   if (spec.size > 0 && std::isfinite(spec.size)) {
     switch (spec.unit) {
-      case 1: font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size)))); break;
-      case 3: font.setPointSizeF(spec.size * 72.0); break;
-      case 4: font.setPointSizeF(spec.size * 72.0 / 25.4); break;
-      default: font.setPointSizeF(spec.size); break;
+      case 1:
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size))));
+        break;
+      case 3:
+        font.setPointSizeF(spec.size * 72.0);
+        break;
+      case 4:
+        font.setPointSizeF(spec.size * 72.0 / 25.4);
+        break;
+      default:
+        font.setPointSizeF(spec.size);
+        break;
     }
   }
   font.setBold(spec.bold);

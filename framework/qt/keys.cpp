@@ -12,22 +12,37 @@ bool IsShortcutChord(const QKeyEvent& event) {
 std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
   if (IsShortcutChord(event)) return std::nullopt;
   switch (event.key()) {
-    case Qt::Key_Return: return std::string("\r");
-    case Qt::Key_Enter: return std::string("\x03");
-    case Qt::Key_Backspace: return std::string("\x08");
-    case Qt::Key_Delete: return std::string("\x7f");
+    case Qt::Key_Return:
+      return std::string("\r");
+    case Qt::Key_Enter:
+      return std::string("\x03");
+    case Qt::Key_Backspace:
+      return std::string("\x08");
+    case Qt::Key_Delete:
+      return std::string("\x7f");
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return std::string("\t");
-    case Qt::Key_Escape: return std::string("\x1b");
-    case Qt::Key_Left: return std::string("\x1c");
-    case Qt::Key_Right: return std::string("\x1d");
-    case Qt::Key_Up: return std::string("\x1e");
-    case Qt::Key_Down: return std::string("\x1f");
-    case Qt::Key_Home: return std::string("\x01");
-    case Qt::Key_End: return std::string("\x04");
-    case Qt::Key_PageUp: return std::string("\x0b");
-    case Qt::Key_PageDown: return std::string("\x0c");
-    default: break;
+    case Qt::Key_Backtab:
+      return std::string("\t");
+    case Qt::Key_Escape:
+      return std::string("\x1b");
+    case Qt::Key_Left:
+      return std::string("\x1c");
+    case Qt::Key_Right:
+      return std::string("\x1d");
+    case Qt::Key_Up:
+      return std::string("\x1e");
+    case Qt::Key_Down:
+      return std::string("\x1f");
+    case Qt::Key_Home:
+      return std::string("\x01");
+    case Qt::Key_End:
+      return std::string("\x04");
+    case Qt::Key_PageUp:
+      return std::string("\x0b");
+    case Qt::Key_PageDown:
+      return std::string("\x0c");
+    default:
+      break;
   }
   const QString text = event.text();
   if (text.isEmpty()) return std::nullopt;

@@ -47,12 +47,18 @@ bool EditAvailable(Window& window, Edit edit) {
   TextControlImpl* text = FocusedText(window);
   if (!text) return false;
   switch (edit) {
-    case Edit::Undo: return text->CanUndo();
-    case Edit::Cut: return !text->ReadOnly() && text->HasSelection();
-    case Edit::Copy: return text->HasSelection();
-    case Edit::Paste: return text->CanPaste();
-    case Edit::Clear: return !text->ReadOnly() && text->HasSelection();
-    case Edit::None: break;
+    case Edit::Undo:
+      return text->CanUndo();
+    case Edit::Cut:
+      return !text->ReadOnly() && text->HasSelection();
+    case Edit::Copy:
+      return text->HasSelection();
+    case Edit::Paste:
+      return text->CanPaste();
+    case Edit::Clear:
+      return !text->ReadOnly() && text->HasSelection();
+    case Edit::None:
+      break;
   }
   return false;
 }
@@ -61,12 +67,23 @@ bool DoEdit(Window& window, Edit edit) {
   TextControlImpl* text = FocusedText(window);
   if (!text) return false;
   switch (edit) {
-    case Edit::Undo: text->Undo(); break;
-    case Edit::Cut: text->Cut(); break;
-    case Edit::Copy: text->Copy(); break;
-    case Edit::Paste: text->Paste(); break;
-    case Edit::Clear: text->Clear(); break;
-    case Edit::None: return false;
+    case Edit::Undo:
+      text->Undo();
+      break;
+    case Edit::Cut:
+      text->Cut();
+      break;
+    case Edit::Copy:
+      text->Copy();
+      break;
+    case Edit::Paste:
+      text->Paste();
+      break;
+    case Edit::Clear:
+      text->Clear();
+      break;
+    case Edit::None:
+      return false;
   }
   return true;
 }

@@ -13,7 +13,9 @@
 namespace fw {
 namespace {
 
-bool IsApple(const MenuItem& item) { return dynamic_cast<const AppleMenuItem*>(&item) != nullptr; }
+bool IsApple(const MenuItem& item) {
+  return dynamic_cast<const AppleMenuItem*>(&item) != nullptr;
+}
 
 void Signature(const MenuItem& item, std::string& out) {
   out += std::to_string(reinterpret_cast<std::uintptr_t>(&item));
@@ -36,14 +38,16 @@ QString Escaped(const std::string& text) {
   return QString::fromStdString(text).replace(u'&', QStringLiteral("&&"));
 }
 
-QString Unescaped(QString text) { return text.replace(QStringLiteral("&&"), QStringLiteral("&")); }
+QString Unescaped(QString text) {
+  return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
 }  // namespace
 
 std::string DrawnText(const MenuItem& item) {
   if (!item.Text().empty()) return item.Text();
   static const std::pair<const char*, const char*> standard[] = {
-      {"EditUndo", "Undo"},   {"EditCut", "Cut"},       {"EditCopy", "Copy"},
+      {"EditUndo", "Undo"},   {"EditCut", "Cut"},      {"EditCopy", "Copy"},
       {"EditPaste", "Paste"}, {"EditClear", "Delete"},
   };
   for (const auto& [name, text] : standard)
@@ -54,7 +58,9 @@ std::string DrawnText(const MenuItem& item) {
 DrawnMenus::DrawnMenus(QMenuBar* bar, WindowImpl& owner)
     : bar_(bar), owner_(owner), context_(std::make_unique<QObject>()) {}
 
-DrawnMenus::~DrawnMenus() { context_.reset(); }
+DrawnMenus::~DrawnMenus() {
+  context_.reset();
+}
 
 void DrawnMenus::Clear() {
   // The old menus may be in the middle of raising the choice that changed the
@@ -84,9 +90,8 @@ bool DrawnMenus::Refresh(const Ref<MenuBar>& tree) {
   if (!apple.empty()) {
     if (!help) {
       help = bar_->addMenu(QStringLiteral("Help"));
-      QObject::connect(help, &QMenu::aboutToShow, context_.get(), [this] {
-        owner_.RunMenuRound();
-      });
+      QObject::connect(help, &QMenu::aboutToShow, context_.get(),
+                       [this] { owner_.RunMenuRound(); });
     } else if (!help->isEmpty()) {
       help->addSeparator();
     }

@@ -82,7 +82,9 @@ void KeepException(std::exception_ptr error) {
   if (R().loopRunning) QCoreApplication::exit(1);
 }
 
-bool HasKeptException() { return static_cast<bool>(R().kept); }
+bool HasKeptException() {
+  return static_cast<bool>(R().kept);
+}
 
 void RaiseKept() {
   if (!R().kept) return;
@@ -91,15 +93,25 @@ void RaiseKept() {
   std::rethrow_exception(error);
 }
 
-void ForgetKept() { R().kept = nullptr; }
+void ForgetKept() {
+  R().kept = nullptr;
+}
 
-void PushLoop(QEventLoop* loop) { R().loops.push_back(loop); }
+void PushLoop(QEventLoop* loop) {
+  R().loops.push_back(loop);
+}
 
-void PopLoop(QEventLoop* loop) { std::erase(R().loops, loop); }
+void PopLoop(QEventLoop* loop) {
+  std::erase(R().loops, loop);
+}
 
-bool QuitUnderWay() { return R().quitRequested || R().unhandled; }
+bool QuitUnderWay() {
+  return R().quitRequested || R().unhandled;
+}
 
-bool LoopRunning() { return R().loopRunning; }
+bool LoopRunning() {
+  return R().loopRunning;
+}
 
 }  // namespace runtime
 
@@ -141,7 +153,9 @@ void Quit(int code) {
   if (R().loopRunning) QCoreApplication::exit(code);
 }
 
-bool QuitRequested() { return R().quitRequested; }
+bool QuitRequested() {
+  return R().quitRequested;
+}
 
 int RuntimeExit() {
   const int status = R().unhandled ? 1 : R().quitCode;

@@ -22,7 +22,9 @@ bool StaticTextImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
   } else if (n == "TextAlign") {
     const int a = IntSetting(n, value);
     if (label)
-      label->setAlignment((a == 1 ? Qt::AlignHCenter : a == 2 ? Qt::AlignRight : Qt::AlignLeft) |
+      label->setAlignment((a == 1   ? Qt::AlignHCenter
+                           : a == 2 ? Qt::AlignRight
+                                    : Qt::AlignLeft) |
                           Qt::AlignTop);
   } else if (n == "TextColor") {
     const Color c = ColourSetting(n, value);
@@ -41,8 +43,9 @@ bool StaticTextImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
     font.family = TextSetting(n, value);
     UpdateFont();
   } else if (n == "Bold" || n == "Italic" || n == "Underline") {
-    (n == "Bold" ? font.bold : n == "Italic" ? font.italic : font.underline) =
-        BoolSetting(n, value);
+    (n == "Bold"     ? font.bold
+     : n == "Italic" ? font.italic
+                     : font.underline) = BoolSetting(n, value);
     UpdateFont();
   } else {
     return false;

@@ -10,9 +10,15 @@
 
 namespace fw::qt {
 
-inline QWidget* WidgetOf(const Control& control) { return control.Impl().Widget(); }
-inline QMainWindow* QtWindowOf(const Window& window) { return window.Impl().qt; }
+inline QWidget* WidgetOf(const Control& control) {
+  return control.Impl().Widget();
+}
+inline QMainWindow* QtWindowOf(const Window& window) {
+  return window.Impl().qt;
+}
 // The content: the area of Width by Height in which controls are placed.
-inline QWidget* ContentOf(const Window& window) { return window.Impl().content; }
+inline QWidget* ContentOf(const Window& window) {
+  return window.Impl().content;
+}
 
 }  // namespace fw::qt

@@ -22,9 +22,13 @@ bool TextControlImpl::CanPaste() const {
   return clipboard && !clipboard->text().isEmpty();
 }
 
-QFont TextControlImpl::CurrentFont() const { return qt::ResolveFont(font); }
+QFont TextControlImpl::CurrentFont() const {
+  return qt::ResolveFont(font);
+}
 
-void TextControlImpl::UpdateFont() { ApplyFont(CurrentFont()); }
+void TextControlImpl::UpdateFont() {
+  ApplyFont(CurrentFont());
+}
 
 bool TextControlImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
   if (n == "TextFont") {

@@ -9,7 +9,9 @@
 namespace fw {
 namespace {
 
-TextFieldImpl* FieldOf(OwnedWidget* widget) { return static_cast<TextFieldImpl*>(widget->owner); }
+TextFieldImpl* FieldOf(OwnedWidget* widget) {
+  return static_cast<TextFieldImpl*>(widget->owner);
+}
 
 // Backs the field's own checks for the ways in that pass no key press (the
 // context menu's Paste, a drop).
@@ -56,7 +58,9 @@ void TextFieldImpl::UpdateRules() {
   static_cast<RulesValidator*>(validator_)->rules = rules;
 }
 
-std::string TextFieldImpl::Text() const { return Edit() ? Edit()->text().toStdString() : ""; }
+std::string TextFieldImpl::Text() const {
+  return Edit() ? Edit()->text().toStdString() : "";
+}
 
 void TextFieldImpl::SetText(const std::string& text) {
   if (!Edit()) return;
@@ -87,8 +91,8 @@ void TextFieldImpl::SetSelLength(std::int64_t v) {
   if (!Edit()) return;
   const QString text = Edit()->text();
   const int start = static_cast<int>(SelStart() >= 0 ? qt::CodePointToUtf16(text, SelStart()) : 0);
-  const qsizetype end = qt::CodePointToUtf16(
-      text, qt::Utf16ToCodePoint(text, start) + std::max<std::int64_t>(0, v));
+  const qsizetype end =
+      qt::CodePointToUtf16(text, qt::Utf16ToCodePoint(text, start) + std::max<std::int64_t>(0, v));
   Edit()->setSelection(start, static_cast<int>(end) - start);
 }
 
@@ -96,11 +100,17 @@ bool TextFieldImpl::CharacterBold(std::int64_t index) const {
   return Edit() && index >= 0 && index < qt::CodePoints(Edit()->text()) && font.bold;
 }
 
-bool TextFieldImpl::ReadOnly() const { return Edit() && Edit()->isReadOnly(); }
+bool TextFieldImpl::ReadOnly() const {
+  return Edit() && Edit()->isReadOnly();
+}
 
-bool TextFieldImpl::CanUndo() const { return Edit() && !ReadOnly() && Edit()->isUndoAvailable(); }
+bool TextFieldImpl::CanUndo() const {
+  return Edit() && !ReadOnly() && Edit()->isUndoAvailable();
+}
 
-bool TextFieldImpl::HasSelection() const { return Edit() && Edit()->hasSelectedText(); }
+bool TextFieldImpl::HasSelection() const {
+  return Edit() && Edit()->hasSelectedText();
+}
 
 void TextFieldImpl::Undo() {
   if (Edit()) Edit()->undo();
@@ -135,9 +145,13 @@ QString TextFieldImpl::WithSelectionReplaced(const QString& insert) const {
   return text;
 }
 
-QString TextFieldImpl::SelectedText() const { return Edit() ? Edit()->selectedText() : QString(); }
+QString TextFieldImpl::SelectedText() const {
+  return Edit() ? Edit()->selectedText() : QString();
+}
 
-QString TextFieldImpl::CurrentText() const { return Edit() ? Edit()->text() : QString(); }
+QString TextFieldImpl::CurrentText() const {
+  return Edit() ? Edit()->text() : QString();
+}
 
 QString TextFieldImpl::NormalizeInserted(QString text) const {
   text = UnixLineEndings(std::move(text));
@@ -159,7 +173,9 @@ bool TextFieldImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
     edit->setPlaceholderText(QString::fromStdString(TextSetting(n, value)));
   } else if (n == "Alignment") {
     const int a = IntSetting(n, value);
-    edit->setAlignment((a == 1 ? Qt::AlignHCenter : a == 2 ? Qt::AlignRight : Qt::AlignLeft) |
+    edit->setAlignment((a == 1   ? Qt::AlignHCenter
+                        : a == 2 ? Qt::AlignRight
+                                 : Qt::AlignLeft) |
                        Qt::AlignVCenter);
   } else if (n == "Border") {
     edit->setFrame(BoolSetting(n, value));

@@ -105,8 +105,10 @@ void WindowImpl::Apply(const std::string& n, const SettingValue& value) {
     ResizeContent(width, height);
   } else if (n == "MinWidth" || n == "MinHeight" || n == "MaxWidth" || n == "MaxHeight") {
     const int v = std::max(0, IntSetting(n, value));
-    (n == "MinWidth" ? minWidth : n == "MinHeight" ? minHeight : n == "MaxWidth" ? maxWidth
-                                                                               : maxHeight) = v;
+    (n == "MinWidth"    ? minWidth
+     : n == "MinHeight" ? minHeight
+     : n == "MaxWidth"  ? maxWidth
+                        : maxHeight) = v;
     UpdateSizeLimits();
   } else if (n == "Frame") {
     frame = IntSetting(n, value);
@@ -135,8 +137,9 @@ void WindowImpl::Apply(const std::string& n, const SettingValue& value) {
     visible = BoolSetting(n, value);
     if (constructed) visible ? window.Show() : window.Hide();
   } else if (n == "CloseButton" || n == "MinimizeButton" || n == "MaximizeButton") {
-    (n == "CloseButton" ? closeButton : n == "MinimizeButton" ? minimizeButton : maximizeButton) =
-        BoolSetting(n, value);
+    (n == "CloseButton"      ? closeButton
+     : n == "MinimizeButton" ? minimizeButton
+                             : maximizeButton) = BoolSetting(n, value);
     UpdateFlags();
   } else if (n == "Resizeable") {
     resizeable = BoolSetting(n, value);
@@ -176,8 +179,8 @@ void WindowImpl::UpdateFlags() {
     flags = Qt::Window | Qt::FramelessWindowHint;
     if (minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   } else {
-    flags = (frame == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
-            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    flags = (frame == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+            Qt::WindowSystemMenuHint;
     if (closeButton) flags |= Qt::WindowCloseButtonHint;
     if (minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
     if (maximizeButton && resizeable) flags |= Qt::WindowMaximizeButtonHint;

@@ -24,7 +24,9 @@ Registry& R() {
   return *registry;
 }
 
-bool Usable(Window* window) { return window && window->Visible() && !window->Closed(); }
+bool Usable(Window* window) {
+  return window && window->Visible() && !window->Closed();
+}
 
 }  // namespace
 
@@ -117,11 +119,17 @@ void ReleaseWindowList() {
   R().list.clear();
 }
 
-void ImplCreated(WindowImpl* impl) { R().impls.push_back(impl); }
+void ImplCreated(WindowImpl* impl) {
+  R().impls.push_back(impl);
+}
 
-void ImplDestroyed(WindowImpl* impl) { std::erase(R().impls, impl); }
+void ImplDestroyed(WindowImpl* impl) {
+  std::erase(R().impls, impl);
+}
 
-int LiveImplCount() { return static_cast<int>(R().impls.size()); }
+int LiveImplCount() {
+  return static_cast<int>(R().impls.size());
+}
 
 void CloseAllQuietly() {
   const auto impls = R().impls;

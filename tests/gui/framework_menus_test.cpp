@@ -94,7 +94,9 @@ class MenusTest : public FrameworkTest {
       return false;
     });
     window = std::make_shared<MenuWindow>();
-    window->build = [this](TestWindow& w) { area = Place<fw::TextArea>(w, "Area", 10, 10, 200, 80); };
+    window->build = [this](TestWindow& w) {
+      area = Place<fw::TextArea>(w, "Area", 10, 10, 200, 80);
+    };
     window->SetMenuBar(bar);
     window->Constructor();
     window->Show();
@@ -124,12 +126,12 @@ TEST(MenuTree, AppendsFindsAndRefusesNothing) {
 }
 
 TEST_F(MenusTest, TheWindowDrawsTheTreeWithAboutInHelpAndStandardTexts) {
-  EXPECT_EQ(window->DrawnMenuTitles(),
-            (std::vector<std::string>{"File", "File/Print", "File/Report\tCtrl+R",
-                                      "File/Quit\tCtrl+Q", "Edit", "Edit/Undo\tCtrl+Z", "Edit/-",
-                                      "Edit/Cut\tCtrl+X", "Edit/Copy\tCtrl+C",
-                                      "Edit/Paste\tCtrl+V", "Edit/Delete", "Window",
-                                      "Window/Bring & Show", "Help", "Help/About Zelvora"}));
+  EXPECT_EQ(
+      window->DrawnMenuTitles(),
+      (std::vector<std::string>{"File", "File/Print", "File/Report\tCtrl+R", "File/Quit\tCtrl+Q",
+                                "Edit", "Edit/Undo\tCtrl+Z", "Edit/-", "Edit/Cut\tCtrl+X",
+                                "Edit/Copy\tCtrl+C", "Edit/Paste\tCtrl+V", "Edit/Delete", "Window",
+                                "Window/Bring & Show", "Help", "Help/About Zelvora"}));
   // A window that sets no bar draws the application's; a borderless box draws none.
   auto plain = OpenWindow({});
   EXPECT_EQ(plain->DrawnMenuTitles(), window->DrawnMenuTitles());

@@ -20,8 +20,8 @@ class PrintingTest : public FrameworkTest {
     ASSERT_TRUE(dir.isValid());
     pdf = dir.filePath("out.pdf").toStdString();
     OpenWindow([&](TestWindow& w) {
-      area = Place<fw::TextArea>(w, "Area", 10, 10, 300, 200,
-                                 {{"TextFont", std::string("Courier")}});
+      area =
+          Place<fw::TextArea>(w, "Area", 10, 10, 300, 200, {{"TextFont", std::string("Courier")}});
     });
     area->SetTextSize(12);
   }

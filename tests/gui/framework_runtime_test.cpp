@@ -24,9 +24,8 @@ TEST_F(RuntimeTest, AFailureInAHandlerEndsTheLoopAndIsRaisedByRuntimeRun) {
   int laterHandlers = 0;
   OpenWindow([&](TestWindow& w) {
     button = Place<fw::PushButton>(w, "Button", 10, 10, 80, 30);
-    fw::InstallInstanceEventHandler(*button, "Action", fw::ActionHandler([] {
-                                      throw std::runtime_error("boom");
-                                    }));
+    fw::InstallInstanceEventHandler(*button, "Action",
+                                    fw::ActionHandler([] { throw std::runtime_error("boom"); }));
   });
   QTimer::singleShot(0, qApp, [&] {
     QTest::mouseClick(fw::qt::WidgetOf(*button), Qt::LeftButton, {}, QPoint(5, 5));
@@ -40,7 +39,7 @@ TEST_F(RuntimeTest, AFailureInAHandlerEndsTheLoopAndIsRaisedByRuntimeRun) {
   } catch (const std::runtime_error& e) {
     EXPECT_STREQ(e.what(), "boom");
   }
-  EXPECT_EQ(laterHandlers, 0);  // nothing more of the program ran
+  EXPECT_EQ(laterHandlers, 0);             // nothing more of the program ran
   EXPECT_NO_THROW(fw::BackgroundYield());  // raised once, then forgotten
 }
 
@@ -69,7 +68,10 @@ TEST_F(RuntimeTest, TheYieldCountsEveryCallButRunsEventsOnlyWhenItsSliceHasPasse
   fw::seams::ResetYieldCount();
   int hooks = 0, ran = 0;
   fw::seams::SetYieldHook([&] { ++hooks; });
-  auto post = [&] { QMetaObject::invokeMethod(qApp, [&] { ++ran; }, Qt::QueuedConnection); };
+  auto post = [&] {
+    QMetaObject::invokeMethod(
+        qApp, [&] { ++ran; }, Qt::QueuedConnection);
+  };
   post();
   fw::BackgroundYield();
   EXPECT_EQ(ran, 1);
@@ -109,8 +111,7 @@ TEST_F(RuntimeTest, MessageBoxesAndBeepsGoToTheSinkInOrder) {
   fw::Beep();
   fw::MsgBox("Nothing to print.");
   fw::Beep();
-  EXPECT_EQ(alerts.log,
-            (std::vector<std::string>{"beep", "msgbox: Nothing to print.", "beep"}));
+  EXPECT_EQ(alerts.log, (std::vector<std::string>{"beep", "msgbox: Nothing to print.", "beep"}));
   EXPECT_EQ(alerts.beeps, 2);
   EXPECT_EQ(alerts.messages, std::vector<std::string>{"Nothing to print."});
 }

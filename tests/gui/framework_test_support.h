@@ -11,9 +11,9 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <vector>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "framework/application.h"
 #include "framework/qt/testing.h"

@@ -1,9 +1,9 @@
 // Windows: construction order, visibility, shared instances, designed size and
 // limits, frames, and the user's close.
-#include <QWindow>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
+#include <QWindow>
 #include <string>
 #include <vector>
 
@@ -37,7 +37,9 @@ class Recorder : public fw::Window {
  protected:
   void Layout() override {
     journal.push_back("Layout");
-    Apply(*this, {{"Width", 300}, {"Height", 200}, {"Title", std::string("Recorder")},
+    Apply(*this, {{"Width", 300},
+                  {"Height", 200},
+                  {"Title", std::string("Recorder")},
                   {"Visible", visible}});
   }
   void CreateControls() override {
@@ -130,11 +132,20 @@ class Tall : public fw::Window {
 
  protected:
   void Layout() override {
-    Apply(*this, {{"Placement", 0},     {"Width", 500},         {"Height", 550},
-                  {"MinWidth", 64},     {"MinHeight", 64},      {"MaxWidth", 500},
-                  {"MaxHeight", 500},   {"Frame", 0},           {"Resizeable", false},
-                  {"CloseButton", true}, {"MaximizeButton", false}, {"MinimizeButton", true},
-                  {"HasBackColor", true}, {"BackColor", fw::Color{255, 255, 255}},
+    Apply(*this, {{"Placement", 0},
+                  {"Width", 500},
+                  {"Height", 550},
+                  {"MinWidth", 64},
+                  {"MinHeight", 64},
+                  {"MaxWidth", 500},
+                  {"MaxHeight", 500},
+                  {"Frame", 0},
+                  {"Resizeable", false},
+                  {"CloseButton", true},
+                  {"MaximizeButton", false},
+                  {"MinimizeButton", true},
+                  {"HasBackColor", true},
+                  {"BackColor", fw::Color{255, 255, 255}},
                   {"Visible", true}});
   }
   void CreateControls() override {
@@ -188,8 +199,8 @@ TEST_F(WindowTest, FrameKindsGiveADocumentWindowADialogOrABorderlessBox) {
     Qt::WindowType type;
     bool frameless;
   };
-  for (const Case& c : {Case{0, Qt::Window, false}, Case{1, Qt::Dialog, false},
-                        Case{2, Qt::Window, true}}) {
+  for (const Case& c :
+       {Case{0, Qt::Window, false}, Case{1, Qt::Dialog, false}, Case{2, Qt::Window, true}}) {
     auto window = std::make_shared<Framed>();
     window->frame = c.frame;
     window->Constructor();
@@ -202,8 +213,13 @@ TEST_F(WindowTest, FrameKindsGiveADocumentWindowADialogOrABorderlessBox) {
 
 TEST_F(WindowTest, AResizableWindowKeepsWithinItsLimits) {
   auto window = std::make_shared<Framed>();
-  Apply(*window, {{"Width", 200}, {"Height", 150}, {"MinWidth", 100}, {"MinHeight", 100},
-                  {"MaxWidth", 400}, {"MaxHeight", 300}, {"Resizeable", true}});
+  Apply(*window, {{"Width", 200},
+                  {"Height", 150},
+                  {"MinWidth", 100},
+                  {"MinHeight", 100},
+                  {"MaxWidth", 400},
+                  {"MaxHeight", 300},
+                  {"Resizeable", true}});
   window->Constructor();
   window->Show();
   window->Resize(1000, 50);
