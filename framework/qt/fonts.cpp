@@ -22,20 +22,12 @@ QFont ResolveFont(const FontSpec& spec) {
     font.setFamily(QString::fromStdString(spec.family));
   }
   if (spec.size > 0 && std::isfinite(spec.size)) {
-    switch (spec.unit) {
-      case 1:
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size))));
-        break;
-      case 3:
-        font.setPointSizeF(spec.size * 72.0);
-        break;
-      case 4:
-        font.setPointSizeF(spec.size * 72.0 / 25.4);
-        break;
-      default:
-        font.setPointSizeF(spec.size);
-        break;
-    }
+    // Layouts are designed at 72 units to the inch, so a point is one unit
+    // of the layout: text keeps the width its controls were designed for.
+    double units = spec.size;
+    if (spec.unit == 3) units = spec.size * 72.0;
+    if (spec.unit == 4) units = spec.size * 72.0 / 25.4;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(units))));
   }
   font.setBold(spec.bold);
   font.setItalic(spec.italic);

@@ -1,6 +1,7 @@
 // Font names and sizes as the program gives them, made into the fonts of this
 // desktop: "Courier" a fixed-pitch face, "Times" a serif face, "System" the
-// desktop's own font.
+// desktop's own font. Sizes are in points of the designed layout, where a
+// point is one unit (pixel) of the layout, as on the screens it was drawn for.
 #pragma once
 
 #include <QFont>

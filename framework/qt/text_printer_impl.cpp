@@ -15,7 +15,13 @@ StyledTextPrinterImpl::StyledTextPrinterImpl(const QTextDocument& source, QColor
   GraphicsImpl& graphics = surface_->Impl();
   width_ = std::max(1, widthPoints) * graphics.UnitsPerPoint();
   if (source.isEmpty()) return;
-  // Laid out for the printer, so that point sizes come out right on paper.
+  // Laid out for the printer, so that point sizes come out right on paper; a
+  // size in layout units is a size in points there.
+  QFont font = document_->defaultFont();
+  if (font.pixelSize() > 0) {
+    font.setPointSizeF(font.pixelSize());
+    document_->setDefaultFont(font);
+  }
   document_->documentLayout()->setPaintDevice(&graphics.Printer());
   document_->setDocumentMargin(0);
   document_->setTextWidth(width_);
