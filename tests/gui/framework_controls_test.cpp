@@ -249,6 +249,9 @@ TEST_F(ControlsTest, CourierIsFixedPitchAndTimesASerifFace) {
   QFontMetricsF metrics(fw::qt::WidgetOf(*mono)->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiiii"), metrics.horizontalAdvance("WWWWW"));
   EXPECT_FLOAT_EQ(mono->TextSize(), 12);
+  // Sizes are in units of the designed layout: a rule of 49 characters in
+  // Courier 12 fits a field 460 wide, as the report's layout needs.
+  EXPECT_LE(metrics.horizontalAdvance(QString(49, u'=')), 360.0);
 }
 
 TEST_F(ControlsTest, SelBoldMakesExactlyTheSelectedCharactersBold) {
