@@ -18,6 +18,17 @@ const T& As(const std::string& name, const SettingValue& value, const char* kind
 
 }  // namespace
 
+Qt::Alignment EditAlignment(int code) {
+  switch (code) {
+    case 2:
+      return Qt::AlignHCenter;
+    case 3:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
 int IntSetting(const std::string& name, const SettingValue& value) {
   return As<std::int32_t>(name, value, "a whole number");
 }

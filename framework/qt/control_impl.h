@@ -29,6 +29,10 @@ bool BoolSetting(const std::string& name, const SettingValue& value);
 Color ColourSetting(const std::string& name, const SettingValue& value);
 const std::string& TextSetting(const std::string& name, const SettingValue& value);
 
+// The horizontal alignment of an editable text's `Alignment` code: 0 is the
+// default (left), 1 left, 2 centred, 3 right.
+Qt::Alignment EditAlignment(int code);
+
 class ControlImpl {
  public:
   // `widget` is the control's widget, also an OwnedWidget; the control owns it

@@ -246,7 +246,7 @@ bool TextAreaImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
   } else if (n == "Alignment") {
     const int a = IntSetting(n, value);
     QTextOption option = edit->document()->defaultTextOption();
-    option.setAlignment(a == 1 ? Qt::AlignHCenter : a == 2 ? Qt::AlignRight : Qt::AlignLeft);
+    option.setAlignment(EditAlignment(a));
     edit->document()->setDefaultTextOption(option);
   } else if (n == "ScrollbarVertical") {
     edit->setVerticalScrollBarPolicy(BoolSetting(n, value) ? Qt::ScrollBarAsNeeded

@@ -173,10 +173,7 @@ bool TextFieldImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
     edit->setPlaceholderText(QString::fromStdString(TextSetting(n, value)));
   } else if (n == "Alignment") {
     const int a = IntSetting(n, value);
-    edit->setAlignment((a == 1   ? Qt::AlignHCenter
-                        : a == 2 ? Qt::AlignRight
-                                 : Qt::AlignLeft) |
-                       Qt::AlignVCenter);
+    edit->setAlignment(EditAlignment(a) | Qt::AlignVCenter);
   } else if (n == "Border") {
     edit->setFrame(BoolSetting(n, value));
   } else if (n == "TextColor" || n == "BackColor") {

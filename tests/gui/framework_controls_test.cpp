@@ -334,10 +334,12 @@ TEST_F(ControlsTest, LockedEdgesFollowTheWindowWhenItIsResized) {
 TEST_F(ControlsTest, AlignmentAndStaticTextSettingsTakeEffect) {
   std::shared_ptr<TextArea> right;
   std::shared_ptr<TextField> centred;
+  std::shared_ptr<TextArea> left;
   std::shared_ptr<StaticText> label;
   OpenWindow([&](TestWindow& w) {
-    right = Place<TextArea>(w, "Right", 10, 10, 100, 20, {{"Alignment", 2}});
-    centred = Place<TextField>(w, "Centred", 10, 40, 100, 20, {{"Alignment", 1}});
+    right = Place<TextArea>(w, "Right", 10, 10, 100, 20, {{"Alignment", 3}});
+    centred = Place<TextField>(w, "Centred", 10, 40, 100, 20, {{"Alignment", 2}});
+    left = Place<TextArea>(w, "Left", 10, 100, 100, 20, {{"Alignment", 1}});
     label = Place<StaticText>(w, "Label", 10, 70, 100, 20,
                               {{"Text", std::string("<b>a & b</b>")},
                                {"TextAlign", 1},
@@ -347,6 +349,8 @@ TEST_F(ControlsTest, AlignmentAndStaticTextSettingsTakeEffect) {
   auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*right));
   EXPECT_EQ(edit->document()->defaultTextOption().alignment(), Qt::AlignRight);
   EXPECT_TRUE(static_cast<QLineEdit*>(fw::qt::WidgetOf(*centred))->alignment() & Qt::AlignHCenter);
+  auto* leftEdit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*left));
+  EXPECT_EQ(leftEdit->document()->defaultTextOption().alignment(), Qt::AlignLeft);
   auto* qlabel = static_cast<QLabel*>(fw::qt::WidgetOf(*label));
   EXPECT_EQ(qlabel->textFormat(), Qt::PlainText);
   EXPECT_EQ(label->Text(), "<b>a & b</b>");
