@@ -1,0 +1,70 @@
+// Peak memory of the real program's Calculate click on a long list: builds the calculator window
+// offscreen, pastes the eigenvalues into it, clicks Calculate and prints the process's peak
+// resident size before and after the click. Bench-only; run by scripts/bench.
+//
+// Usage: click_memory [value count, default 1000000]
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "calculator/control_window.h"
+#include "framework/application.h"
+#include "shell/app.h"
+
+namespace {
+
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux gives kilobytes
+}
+
+std::string Eigenvalues(long count) {
+  static const char* const kValues[] = {"2.945", "1.778", "1.396", "0.717", "0.629",
+                                        "0.535", "0.478", "0.289", "0.251", "12.5"};
+  std::string text;
+  for (long i = 0; i < count; ++i) {
+    text += kValues[i % 10];
+    text += '\n';
+  }
+  return text;
+}
+
+long CountLines(const std::string& text) {
+  long lines = 0;
+  for (char c : text) lines += c == '\n';
+  return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long count = argc > 1 ? std::atol(argv[1]) : 1000000;
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  fw::RuntimeInit();
+  NewAppInstance();
+  const auto window = ControlWnd();
+  const double started = PeakMegabytes();
+
+  window->NVarsFld()->SetText("301");
+  window->EigenFld()->SetText(Eigenvalues(count));
+  const double pasted = PeakMegabytes();
+  window->CalculateBtn()->Push();
+  const double clicked = PeakMegabytes();
+
+  // A refusal would leave the values in place and measure nothing worth reporting.
+  const long expectedLines = count + 10;  // eight lines above the rows, two below
+  const long lines = CountLines(window->EigenFld()->Text());
+  if (lines != expectedLines) {
+    std::fprintf(stderr, "click_memory: the report has %ld lines, expected %ld\n", lines,
+                 expectedLines);
+    return 1;
+  }
+  std::printf(
+      "values %ld\npeak_rss_window_mb %.1f\npeak_rss_pasted_mb %.1f\n"
+      "peak_rss_clicked_mb %.1f\n",
+      count, started, pasted, clicked);
+  return 0;
+}
