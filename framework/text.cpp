@@ -1,7 +1,9 @@
 // Text and number services on UTF-8 std::string, independent of the locale.
 #include "framework/text.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -85,6 +87,77 @@ Pattern ParsePattern(std::string_view pattern) {
   return parsed;
 }
 
+bool IsPattern(std::string_view pattern, std::string_view expected) {
+  return pattern.size() == expected.size() &&
+         std::memcmp(pattern.data(), expected.data(), expected.size()) == 0;
+}
+
+// Below this a value's mantissa times 625 fits 64 bits with no bits above the units place, and
+// its count of ten-thousandths fits 64 bits; beyond it Format takes the general way.
+constexpr double kFourDecimalsLimit = 0x1p49;  // about 5.6e14
+
+// The finite `magnitude` (0 <= magnitude < kFourDecimalsLimit) times 10^4, rounded to the nearest
+// whole number with ties to even, worked out on the exact binary value, so that the digits are
+// the ones std::to_chars writes with four fixed decimals.
+std::uint64_t TenThousandths(double magnitude) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biasedExponent = static_cast<int>(bits >> 52);
+  // Zero and subnormal values lie far below half a ten-thousandth.
+  if (biasedExponent == 0) return 0;
+  constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
+  const std::uint64_t mantissa = (bits & (kHiddenBit - 1)) | kHiddenBit;
+  // magnitude * 10^4 = mantissa * 625 * 2^4 / 2^(1075 - biasedExponent) = scaled / 2^shift, with
+  // scaled < 2^63 and, below the limit, shift >= 0.
+  const std::uint64_t scaled = mantissa * 625;
+  const int shift = 1071 - biasedExponent;
+  if (shift == 0) return scaled;
+  // From here on half a unit, 2^(shift - 1), is more than scaled.
+  if (shift >= 64) return 0;
+  std::uint64_t units = scaled >> shift;
+  const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+  // Without branches: in a list of values, rounding up or down is a coin toss for the predictor.
+  units += static_cast<std::uint64_t>((rest > half) | ((rest == half) & ((units & 1) != 0)));
+  return units;
+}
+
+// "00" to "99", so that the four decimals take two look-ups.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// "+#0.0000" or "#0.0000" for a finite value below kFourDecimalsLimit, written at `out`, which
+// has room for 22 characters; gives the end.
+char* WriteFourDecimals(char* out, double value, bool alwaysSign) {
+  const std::uint64_t units = TenThousandths(std::fabs(value));
+  // A value that rounds to zero shows no minus sign, as in the general way.
+  if (value < 0.0 && units != 0) {
+    *out++ = '-';
+  } else if (alwaysSign) {
+    *out++ = '+';
+  }
+  const std::uint64_t whole = units / 10000;
+  if (whole < 100) {
+    // One digit or two, without a branch: both bytes of the pair are written, and with one
+    // digit the point below overwrites the second.
+    const std::size_t digits = 1 + static_cast<std::size_t>(whole >= 10);
+    std::memcpy(out, &kDigitPairs[2 * whole + 2 - digits], 2);
+    out += digits;
+  } else {
+    out = std::to_chars(out, out + 20, whole).ptr;
+  }
+  const auto decimals = static_cast<std::size_t>(units % 10000);
+  *out++ = '.';
+  std::memcpy(out, &kDigitPairs[2 * (decimals / 100)], 2);
+  std::memcpy(out + 2, &kDigitPairs[2 * (decimals % 100)], 2);
+  return out + 4;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -128,33 +201,55 @@ std::string Str(std::int64_t value) {
 }
 
 std::string Format(double value, std::string_view pattern) {
+  std::string out(FormatCapacity(pattern), '\0');
+  out.resize(static_cast<std::size_t>(FormatTo(out.data(), value, pattern) - out.data()));
+  return out;
+}
+
+std::size_t FormatCapacity(std::string_view pattern) {
+  const Pattern parsed = ParsePattern(pattern);
+  // A sign, the 309 integer digits of the largest double or more zeros, a point, the decimals.
+  constexpr std::size_t kLargestIntegerDigits = 309;
+  const auto integerDigits =
+      std::max(kLargestIntegerDigits, static_cast<std::size_t>(parsed.minInteger));
+  return 1 + integerDigits + 1 + static_cast<std::size_t>(parsed.decimals);
+}
+
+char* FormatTo(char* out, double value, std::string_view pattern) {
+  // The report's two patterns on the values it shows; NaN and infinity fail the comparison.
+  const bool alwaysSign = IsPattern(pattern, "+#0.0000");
+  if ((alwaysSign || IsPattern(pattern, "#0.0000")) && std::fabs(value) < kFourDecimalsLimit) {
+    return WriteFourDecimals(out, value, alwaysSign);
+  }
+
   const Pattern parsed = ParsePattern(pattern);
   if (!std::isfinite(value)) value = 0.0;
 
-  // 309 integer digits of the largest double, a sign, a point and the decimals.
+  // 309 integer digits of the largest double, a point and the decimals.
   std::array<char, 400> buffer;
   const double magnitude = std::fabs(value);
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::fixed, parsed.decimals);
-  std::string digits(buffer.data(), result.ptr);
+  std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
 
   // A value that rounds to zero shows no minus sign: "-0.0000" would claim a
   // negative result that the digits can't show.
-  const bool roundsToZero = digits.find_first_of("123456789") == std::string::npos;
-  const bool negative = value < 0.0 && !roundsToZero;
+  const bool roundsToZero = digits.find_first_of("123456789") == std::string_view::npos;
+  if (value < 0.0 && !roundsToZero) {
+    *out++ = '-';
+  } else if (parsed.alwaysSign) {
+    *out++ = '+';
+  }
 
   const std::size_t point = digits.find('.');
-  std::size_t integerDigits = point == std::string::npos ? digits.size() : point;
+  const std::size_t integerDigits = point == std::string_view::npos ? digits.size() : point;
   if (integerDigits == 1 && digits[0] == '0' && parsed.minInteger == 0) {
-    digits.erase(0, 1);
-    integerDigits = 0;
+    digits.remove_prefix(1);
+  } else if (static_cast<int>(integerDigits) < parsed.minInteger) {
+    const auto zeros = static_cast<std::size_t>(parsed.minInteger) - integerDigits;
+    out = std::fill_n(out, zeros, '0');
   }
-  if (static_cast<int>(integerDigits) < parsed.minInteger) {
-    digits.insert(0, static_cast<std::size_t>(parsed.minInteger) - integerDigits, '0');
-  }
-  if (negative) return "-" + digits;
-  if (parsed.alwaysSign) return "+" + digits;
-  return digits;
+  return std::copy(digits.begin(), digits.end(), out);
 }
 
 std::int64_t Len(std::string_view text) {

@@ -2,6 +2,7 @@
 // is written against. Pure C++; no Qt.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,14 @@ std::string Str(std::int64_t value);
 // is [+]{#}{0}[.{0}], with at least one "#" or "0" and at most 17 decimals;
 // any other pattern raises std::invalid_argument.
 std::string Format(double value, std::string_view pattern);
+
+// Format for a caller that writes millions of numbers, as a report of a long
+// list does, where a string of its own for each number would cost more than
+// the number: FormatTo writes Format(value, pattern) at `out`, which has room
+// for FormatCapacity(pattern) characters, and gives the end of what it wrote.
+// Both raise std::invalid_argument for a pattern that Format refuses.
+std::size_t FormatCapacity(std::string_view pattern);
+char* FormatTo(char* out, double value, std::string_view pattern);
 
 // Number of characters (code points) in UTF-8 text.
 std::int64_t Len(std::string_view text);

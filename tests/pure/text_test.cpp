@@ -4,10 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -168,6 +175,104 @@ TEST(FormatTest, RoundsToTheNearestWithTheSignThePatternAsks) {
     EXPECT_EQ(fw::Format(c.value, c.pattern), c.expected)
         << "Format(" << c.value << ", \"" << c.pattern << "\")";
   }
+}
+
+// What Format gives for the report's two patterns, worked out from std::to_chars alone.
+std::string ToCharsFourDecimals(double value, bool alwaysSign) {
+  std::array<char, 400> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                    std::chars_format::fixed, 4);
+  const std::string_view digits(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
+  const bool roundsToZero = digits.find_first_of("123456789") == std::string_view::npos;
+  std::string text = value < 0 && !roundsToZero ? "-" : alwaysSign ? "+" : "";
+  return text.append(digits);
+}
+
+// Values where four-decimal rounding goes wrong if it goes wrong anywhere, and each one's
+// neighbours a few units in the last place away.
+std::vector<double> FourDecimalEdges() {
+  std::vector<double> centres = {
+      0.00005,   0.00015, 0.00025, 0.99995,    9.99995, 99.99995, 1e-5,   5e-5,          1e-4,
+      0.5,       1.00005, 2.945,   0.24005847, 1,       0x1p49,   1e15,   1e20,          1e-300,
+      0x1p-1074, 0x1p-14, 0x1p-15, 0x1p-16,    0x1p-17, 0x1p53,   2.5e-5, 0.000049999999};
+  // Exact binary ties at the fifth decimal are the odd multiples of 1/32.
+  for (int t = 1; t < 64; t += 2) {
+    centres.push_back(t / 32.0);
+    centres.push_back(12345 + t / 32.0);
+    centres.push_back(0x1p40 + t / 32.0);
+  }
+  // Every power of ten less half a ten-thousandth, where a carry adds a digit.
+  for (double power = 1; power < 1e16; power *= 10) centres.push_back(power - 0.00005);
+  std::vector<double> values;
+  for (double centre : centres) {
+    double below = centre;
+    double above = centre;
+    values.push_back(centre);
+    for (int step = 0; step < 3; ++step) {
+      below = std::nextafter(below, 0.0);
+      above = std::nextafter(above, std::numeric_limits<double>::infinity());
+      values.push_back(below);
+      values.push_back(above);
+    }
+  }
+  return values;
+}
+
+TEST(FormatTest, FourDecimalsAgreeWithTheStandardLibraryDigitForDigit) {
+  std::vector<double> values = FourDecimalEdges();
+  // Seeded, so that a failure repeats: random bits from 2^-30 to 2^53, random decimals with a
+  // 5 in the fifth place (nearly halfway), and whole numbers plus multiples of 1/32, which
+  // include the exact binary ties.
+  std::mt19937_64 random(20260103);
+  for (int i = 0; i < 67'000; ++i) {
+    const std::uint64_t exponent = 1023 - 30 + random() % 84;
+    const std::uint64_t mantissa = random() & ((std::uint64_t{1} << 52) - 1);
+    values.push_back(std::bit_cast<double>((exponent << 52) | mantissa));
+    char literal[32];
+    const int length = std::snprintf(literal, sizeof literal, "%u.%04u5",
+                                     static_cast<unsigned>(random() % 1'000'000),
+                                     static_cast<unsigned>(random() % 10'000));
+    double nearlyHalfway = 0;
+    std::from_chars(literal, literal + length, nearlyHalfway);
+    values.push_back(nearlyHalfway);
+    values.push_back(static_cast<double>(random() % (std::uint64_t{1} << 40)) +
+                     static_cast<double>(random() % 32) / 32);
+  }
+  std::array<char, 400> buffer;
+  for (const double magnitude : values) {
+    for (const double value : {magnitude, -magnitude}) {
+      for (const bool alwaysSign : {true, false}) {
+        const char* pattern = alwaysSign ? "+#0.0000" : "#0.0000";
+        const char* end = fw::FormatTo(buffer.data(), value, pattern);
+        ASSERT_EQ(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())),
+                  ToCharsFourDecimals(value, alwaysSign))
+            << std::hexfloat << value << " with \"" << pattern << "\"";
+      }
+    }
+  }
+}
+
+TEST(FormatTest, FormatToWritesWhatFormatGivesWithinItsCapacity) {
+  const double kMax = std::numeric_limits<double>::max();
+  const std::string longPattern = "+" + std::string(400, '0') + ".00";
+  for (const std::string pattern : {"+#0.0000", "#0.0000", "0.00", "#.00", "000", "+#0",
+                                    "#0.00000000000000000", longPattern.c_str()}) {
+    const std::size_t capacity = fw::FormatCapacity(pattern);
+    for (double value : {0.0, -0.0, 2.945, -0.3859, 12.5, 0x1p49, -1e15, 1e300, -kMax,
+                         std::numeric_limits<double>::quiet_NaN()}) {
+      SCOPED_TRACE("\"" + pattern + "\" on " + std::to_string(value));
+      // One byte past the capacity shows a write beyond it.
+      std::string buffer(capacity + 1, '#');
+      char* end = fw::FormatTo(buffer.data(), value, pattern);
+      EXPECT_EQ(buffer.back(), '#');
+      ASSERT_LE(end - buffer.data(), static_cast<std::ptrdiff_t>(capacity));
+      EXPECT_EQ(std::string(buffer.data(), end), fw::Format(value, pattern));
+    }
+  }
+  EXPECT_THROW(fw::FormatCapacity("#0.00x"), std::invalid_argument);
+  char buffer[32];
+  EXPECT_THROW(fw::FormatTo(buffer, 1, "0,000.00"), std::invalid_argument);
 }
 
 TEST(FormatTest, WritesEveryDigitOfHugeValues) {
