@@ -87,6 +87,44 @@ Pattern ParsePattern(std::string_view pattern) {
   return parsed;
 }
 
+// The common case of Val in one scan: leading spaces and tabs, a sign, then digits with at most
+// one point and no exponent. When those digits, read as one whole number, are at most 2^53 and at
+// most 19 of them, the number is that whole number divided by a power of ten up to 10^19: two
+// doubles that hold their values exactly, so one correctly rounded division gives the double
+// nearest the literal, the one from_chars gives, at a fraction of its cost. False, with `value`
+// untouched, for anything else.
+bool ReadPlainDecimal(std::string_view text, double& value) {
+  static constexpr std::array<double, 20> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                                          1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                                          1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+  constexpr std::uint64_t kLargestExact = std::uint64_t{1} << 53;
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::uint64_t whole = 0;
+  std::size_t digits = 0;
+  std::size_t decimals = 0;
+  bool afterPoint = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++digits > 19) return false;  // 19 digits can't overflow 64 bits
+      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+      decimals += afterPoint;
+    } else if (c == '.' && !afterPoint) {
+      afterPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0 || whole > kLargestExact) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return false;
+  value = static_cast<double>(whole) / kPowersOfTen[decimals];
+  if (negative && whole != 0) value = -value;  // no negative zero
+  return true;
+}
+
 bool IsPattern(std::string_view pattern, std::string_view expected) {
   return pattern.size() == expected.size() &&
          std::memcmp(pattern.data(), expected.data(), expected.size()) == 0;
@@ -161,6 +199,9 @@ char* WriteFourDecimals(char* out, double value, bool alwaysSign) {
 }  // namespace
 
 double Val(std::string_view text) {
+  double plain;
+  if (ReadPlainDecimal(text, plain)) return plain;
+
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   const std::size_t signAt = i;

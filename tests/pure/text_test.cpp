@@ -106,6 +106,63 @@ TEST(ValTest, NeverGivesNegativeZero) {
   }
 }
 
+// The double that std::from_chars gives for a literal it fully accepts, without a negative zero.
+double FromChars(const std::string& literal) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(literal.data(), literal.data() + literal.size(), value);
+  EXPECT_TRUE(error == std::errc() && end == literal.data() + literal.size()) << literal;
+  return value == 0 ? 0.0 : value;
+}
+
+TEST(ValTest, PlainDecimalsReadAsTheStandardLibraryReadsThem) {
+  std::vector<std::string> literals = {
+      "9007199254740992",
+      "9007199254740993",
+      "9007199254740991.5",
+      "0.9007199254740993",
+      "1234567890123456789",
+      "12345678901234567890",
+      "0.0000000000000000001",
+      "-0.000",
+      "0.1",
+      "0.2",
+      "0.3",
+      "2.945",
+      "1.778",
+      "0.0001",
+      "0.00009999",
+      "123456789012345.6",
+      "000000000000000000012",
+      "99999999999999999",
+      "4.35",
+      "5e-324",
+      "1.7976931348623157e308",
+  };
+  // Seeded, so that a failure repeats: literals of 1 to 22 digits with the point anywhere.
+  std::mt19937_64 random(20260102);
+  for (int i = 0; i < 200'000; ++i) {
+    const int digits = 1 + static_cast<int>(random() % 22);
+    std::string literal = random() % 4 == 0 ? "-" : "";
+    const int pointAt = static_cast<int>(random() % static_cast<std::uint64_t>(digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == pointAt) literal += '.';
+      literal += static_cast<char>('0' + random() % 10);
+    }
+    literals.push_back(literal);
+  }
+  for (const auto& literal : literals) {
+    const double value = fw::Val(literal);
+    ASSERT_EQ(value, FromChars(literal)) << literal;
+    ASSERT_FALSE(std::signbit(value) && value == 0) << literal;
+    // The same literal behind spaces, with a "+" or with text after it reads the same.
+    ASSERT_EQ(fw::Val(" \t" + literal + "\r"), value) << literal;
+    ASSERT_EQ(fw::Val(literal + "x1"), value) << literal;
+    if (literal[0] != '-') {
+      ASSERT_EQ(fw::Val("+" + literal), value) << literal;
+    }
+  }
+}
+
 TEST(ValTest, HugeTextsReadSafely) {
   const std::size_t tenMegabytes = 10 * 1024 * 1024;
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, '9')), 0);  // beyond a finite double
