@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "framework/text.h"
@@ -23,6 +24,42 @@ constexpr std::string_view kBoundsSeparator = " \u2013 ";
 // linear without measuring the rows first.
 constexpr std::size_t kTypicalRowBytes = 48;
 
+// The eigenvalue text's fields, read where they lie. CR LF, CR, LF and TAB each end a field, as
+// they would once every line ending were made a CR and every CR a TAB; whatever follows the last
+// break ends no field and is never read. Walking the text in place, instead of converting it
+// twice and splitting the copy, keeps a pasted list of a million values cheap.
+class Fields {
+ public:
+  explicit Fields(std::string_view text) : text_(text) {}
+
+  // How many fields a break ends: the values that count.
+  std::int64_t Count() const {
+    std::int64_t breaks = 0;
+    char previous = '\0';
+    for (const char c : text_) {
+      breaks += c == '\r' || c == '\t' || (c == '\n' && previous != '\r');
+      previous = c;
+    }
+    return breaks;
+  }
+
+  // The next field; there are Count() of them.
+  std::string_view Next() {
+    std::size_t end = at_;
+    while (end < text_.size() && !IsBreak(text_[end])) ++end;
+    const std::string_view field = text_.substr(at_, end - at_);
+    at_ = end + 1;
+    if (at_ < text_.size() && text_[end] == '\r' && text_[at_] == '\n') ++at_;
+    return field;
+  }
+
+ private:
+  static bool IsBreak(char c) { return c == '\r' || c == '\n' || c == '\t'; }
+
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
 struct Interval {
   double se;
   double lower;
@@ -39,11 +76,14 @@ Interval IntervalOf(double eigenvalue, std::int32_t subjects) {
   return {se, eigenvalue - kZ95 * se, eigenvalue + kZ95 * se};
 }
 
-// A value whose square overflows would put "inf" in place of its interval.
-bool Computable(double eigenvalue, std::int32_t subjects) {
-  const Interval interval = IntervalOf(eigenvalue, subjects);
-  return std::isfinite(interval.se) && std::isfinite(interval.lower) &&
-         std::isfinite(interval.upper);
+// A value whose interval would not be finite puts "inf" in its row. With at least
+// kFewestSubjects subjects the SE is below the value and the bounds within three times it, so
+// only the doubled square can overflow; checking just that leaves the interval to be worked out
+// once, in the computation pass.
+bool Computable(double eigenvalue) {
+  // Far below the limit the square needs no working out.
+  constexpr double kSurelyComputable = 1e150;
+  return eigenvalue < kSurelyComputable || std::isfinite(2.0 * fw::Pow(eigenvalue, 2.0));
 }
 
 std::string AccuracyMessage(std::int64_t position, std::string_view advice) {
@@ -55,52 +95,79 @@ ReportOutcome Refusal(std::string message) {
   return {true, std::move(message)};
 }
 
-void AppendLine(std::string& report, std::string_view line) {
+const std::string& EndOfLine() {
   static const std::string endOfLine = fw::EndOfLine;
-  report.append(line);
-  report.append(endOfLine);
+  return endOfLine;
 }
+
+void AppendLine(std::string& report, std::string_view line) {
+  report.append(line);
+  report.append(EndOfLine());
+}
+
+constexpr std::string_view kSignedPattern = "+#0.0000";
+constexpr std::string_view kBoundPattern = "#0.0000";
+
+char* Put(char* out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// Each row is written into one buffer and appended whole: four numbers and four joins appended
+// one by one would cost more than the formatting.
+class RowWriter {
+ public:
+  RowWriter()
+      : row_(2 * fw::FormatCapacity(kSignedPattern) + 2 * fw::FormatCapacity(kBoundPattern) +
+             2 * kGap.size() + kBoundsSeparator.size() + EndOfLine().size()) {}
+
+  void Append(std::string& report, double eigenvalue, const Interval& interval) {
+    char* end = fw::FormatTo(row_.data(), eigenvalue, kSignedPattern);
+    end = Put(end, kGap);
+    end = fw::FormatTo(end, interval.se, kSignedPattern);
+    end = Put(end, kGap);
+    end = fw::FormatTo(end, interval.lower, kBoundPattern);
+    end = Put(end, kBoundsSeparator);
+    end = fw::FormatTo(end, interval.upper, kBoundPattern);
+    end = Put(end, EndOfLine());
+    report.append(row_.data(), end);
+  }
+
+ private:
+  std::vector<char> row_;
+};
 
 }  // namespace
 
 ReportOutcome CalculateReport(std::string_view subjectsText, std::string_view eigenvalueText,
                               const ReportSources& sources) {
-  // Element 0 is never used, so that element i belongs to the i-th value.
-  std::vector<double> eigenvalues, standardErrors, lowerBounds, upperBounds;
-  const std::string cr = fw::Chr(13);
-  const std::string tab = fw::Chr(9);
-
   const std::int32_t subjects = fw::ToInt32(fw::Val(subjectsText));
   if (subjects < kFewestSubjects) return Refusal("Subjects must > 3");
 
-  std::string text = fw::ReplaceLineEndings(eigenvalueText, fw::EndOfLine.Macintosh);
-  if (text.empty()) return Refusal("No Eigenvalues");
+  // Making every line ending one CR leaves a text empty only when it was empty.
+  if (eigenvalueText.empty()) return Refusal("No Eigenvalues");
 
-  // Only a value followed by a line break counts: whatever follows the last one is never read.
-  text = fw::ReplaceAll(text, cr, tab);
-  const auto fields = fw::SplitFields(text, tab);
-  const std::int64_t count = static_cast<std::int64_t>(fields.size()) - 1;
-  const auto size = static_cast<std::size_t>(count + 1);
-  eigenvalues.resize(size);
-  standardErrors.resize(size);
-  lowerBounds.resize(size);
-  upperBounds.resize(size);
+  Fields fields(eigenvalueText);
+  const std::int64_t count = fields.Count();
+  const auto size = static_cast<std::size_t>(count);
+  std::vector<double> eigenvalues;
+  std::vector<Interval> intervals;
+  eigenvalues.reserve(size);
+  intervals.reserve(size);
 
   for (std::int64_t i = 1; i <= count; ++i) {
-    const auto& field = fields[static_cast<std::size_t>(i - 1)];
+    const std::string_view field = fields.Next();
     if (field.empty()) return Refusal(AccuracyMessage(i, "Remove nonprinting characters."));
-    eigenvalues[i] = fw::Val(field);
-    if (eigenvalues[i] < kSmallestEigenvalue || !Computable(eigenvalues[i], subjects)) {
+    const double eigenvalue = fw::Val(field);
+    if (eigenvalue < kSmallestEigenvalue || !Computable(eigenvalue)) {
       return Refusal(AccuracyMessage(i, "It cannot be \u2264 0."));
     }
+    eigenvalues.push_back(eigenvalue);
     sources.yield();
   }
 
-  for (std::int64_t i = 1; i <= count; ++i) {
-    const Interval interval = IntervalOf(eigenvalues[i], subjects);
-    standardErrors[i] = interval.se;
-    lowerBounds[i] = interval.lower;
-    upperBounds[i] = interval.upper;
+  for (const double eigenvalue : eigenvalues) {
+    intervals.push_back(IntervalOf(eigenvalue, subjects));
     sources.yield();
   }
 
@@ -117,14 +184,9 @@ ReportOutcome CalculateReport(std::string_view subjectsText, std::string_view ei
   AppendLine(report, kColumnHeader);
   AppendLine(report, kRule);
 
-  for (std::int64_t i = 1; i <= count; ++i) {
-    report.append(fw::Format(eigenvalues[i], "+#0.0000"));
-    report.append(kGap);
-    report.append(fw::Format(standardErrors[i], "+#0.0000"));
-    report.append(kGap);
-    report.append(fw::Format(lowerBounds[i], "#0.0000"));
-    report.append(kBoundsSeparator);
-    AppendLine(report, fw::Format(upperBounds[i], "#0.0000"));
+  RowWriter row;
+  for (std::size_t i = 0; i < size; ++i) {
+    row.Append(report, eigenvalues[i], intervals[i]);
     sources.yield();
   }
 

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
+
+#include "framework/text.h"
 
 namespace {
 
@@ -256,6 +262,37 @@ TEST(Report, ReadsVersionLabelAndDateAtTheirMomentsAndYieldsThreeTimesPerValue) 
     expected.push_back("date");
     EXPECT_EQ(run.log, expected);
   }
+}
+
+// Whether SE = sqrt(2 v^2 / n) and both bounds are finite, worked out step by step.
+bool IntervalIsFinite(double value, std::int32_t subjects) {
+  const double r = 2.0 * fw::Pow(value, 2.0) / static_cast<double>(subjects);
+  double se = fw::Sqrt(r);
+  if (se < 0.0001) se = 0.00001;
+  return std::isfinite(se) && std::isfinite(value - 1.96 * se) && std::isfinite(value + 1.96 * se);
+}
+
+TEST(Report, RefusesExactlyTheValuesWhoseIntervalWouldNotBeFinite) {
+  // Around the edge, where the doubled square passes the largest double, a few units in the
+  // last place either way; each value written so that it reads back exactly.
+  double value = std::sqrt(std::numeric_limits<double>::max() / 2);
+  for (int step = 0; step < 8; ++step) value = std::nextafter(value, 0.0);
+  int accepted = 0;
+  int refused = 0;
+  for (int step = 0; step < 16; ++step, value = std::nextafter(value, HUGE_VAL)) {
+    char literal[32];
+    const auto written = std::to_chars(literal, literal + sizeof literal, value);
+    const std::string line = std::string(literal, written.ptr) + "\n";
+    for (std::int32_t subjects : {4, 5, 301, std::numeric_limits<std::int32_t>::max()}) {
+      SCOPED_TRACE(std::to_string(subjects) + " / " + line);
+      const Click run = Calculate(std::to_string(subjects), line);
+      EXPECT_EQ(run.outcome.refused, !IntervalIsFinite(value, subjects)) << run.outcome.text;
+      EXPECT_EQ(run.outcome.text.find("inf"), std::string::npos);
+      (run.outcome.refused ? refused : accepted) += 1;
+    }
+  }
+  EXPECT_GT(accepted, 0) << "the values around the edge should include some that compute";
+  EXPECT_GT(refused, 0) << "and some that don't";
 }
 
 TEST(Report, NeverShowsInfinityOrNotANumber) {
