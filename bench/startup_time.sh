@@ -9,30 +9,14 @@ bin=${1:?usage: startup_time.sh <zelvora binary> [runs]}
 runs=${2:-7}
 unset QT_QPA_PLATFORM
 
-display=
-for n in $(seq 171 240); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    display=":$n"
-    break
-  fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "$(realpath "$0")")/../tests/e2e/x_session.sh"
 app_pid=
 cleanup() {
   if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
+  x_session_stop
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display" >&2; exit 1; }
+x_session_start || exit 1
 
 times=()
 for run in $(seq "$runs"); do

@@ -16,6 +16,7 @@ bin=$(realpath "${1:?usage: calculator_test.sh <zelvora binary>}")
 here=$(dirname "$(realpath "$0")")
 source_dir=$(realpath "$here/../..")
 unset QT_QPA_PLATFORM DISPLAY
+source "$here/x_session.sh"
 
 readonly content_width=500 content_height=550
 version=$(sed -n 's/^project(Zelvora VERSION \([0-9][0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
@@ -23,16 +24,17 @@ version=$(sed -n 's/^project(Zelvora VERSION \([0-9][0-9.]*\).*/\1/p' "$source_d
 
 work=$(mktemp -d)
 chmod 700 "$work"
-xvfb_pid= wm_pid= app_pid=
+app_pid=
 clipboard_pids=()
 cleanup() {
   # Only what still runs as this shell's own child is ended: a finished one's
   # process id may already belong to someone else.
   local running pid
   running=" $(jobs -pr | tr '\n' ' ') "
-  for pid in "${clipboard_pids[@]}" $app_pid $wm_pid $xvfb_pid; do
+  for pid in "${clipboard_pids[@]}" $app_pid; do
     [[ $running == *" $pid "* ]] && kill "$pid" 2>/dev/null
   done
+  x_session_stop
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -48,8 +50,8 @@ fail() {
       echo "calculator_test: screen at failure: ${TMPDIR:-/tmp}/zelvora-calculator-test-failure.png" >&2
   fi
   local log
-  for log in xvfb wm app; do
-    [ ! -s "$work/$log.log" ] || sed "s/^/$log: /" "$work/$log.log" >&2
+  for log in ${x_session_dir:+"$x_session_dir/xvfb.log" "$x_session_dir/wm.log"} "$work/app.log"; do
+    [ ! -s "$log" ] || sed "s/^/$(basename "$log" .log): /" "$log" >&2
   done
   exit 1
 }
@@ -73,40 +75,13 @@ wait_for() {
 
 # --- the X server and the window manager ------------------------------------
 
-# Xvfb picks a free display itself and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-xvfb_ready() { [ -s "$work/display" ] || { kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"; false; }; }
-wait_for 10 "X server" xvfb_ready
-export DISPLAY=:$(cat "$work/display")
-# Under load the number can come a moment before the server takes clients.
-x_accepts() { xdpyinfo >/dev/null 2>&1; }
-wait_for 10 "X server accepting clients" x_accepts
-
-# A window manager is what turns a close request into the window's Close
-# event, as the close box does on a desktop. Xvfb offers only its built-in
-# core fonts, so the manager is told to use "fixed".
-evilwm --fn fixed >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_ready() {
-  kill -0 "$wm_pid" 2>/dev/null || fail "the window manager ended"
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null
-}
-wait_for 10 "window manager" wm_ready
+x_session_start || fail "no X server"
+x_session_start_wm || fail "no window manager"
 
 # --- finding windows ---------------------------------------------------------
 
-# Prints "id width height title" for each visible window of the program. The
-# title is read from _NET_WM_NAME, which the toolkit fills in even for the
-# untitled About window.
-program_windows() {
-  local id title
-  for id in $(xdotool search --onlyvisible --classname '^zelvora$' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    title=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^=]* = "\(.*\)"$/\1/p')
-    echo "$id $WIDTH $HEIGHT $title"
-  done
-}
+# Prints "id width height title" for each visible window of the program.
+program_windows() { x_windows_of "$app_pid"; }
 windows_titled() { program_windows | awk -v t="$1" '{ id = $1; $1 = $2 = $3 = ""; sub(/^ +/, "") } $0 == t { print id }'; }
 
 # The splash is the borderless About window, smaller than the calculator.

@@ -9,31 +9,14 @@ set -euo pipefail
 bin=${1:?usage: startup_test.sh <zelvora binary>}
 unset QT_QPA_PLATFORM
 
-display=
-for n in $(seq 91 160); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    display=":$n"
-    break
-  fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "$(realpath "$0")")/x_session.sh"
 app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
+  x_session_stop
 }
 trap cleanup EXIT
-export DISPLAY=$display
-
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display" >&2; exit 1; }
+x_session_start || exit 1
 
 started=$(date +%s.%N)
 ZELVORA_IGNORED=1 "$bin" -platform offscreen &
