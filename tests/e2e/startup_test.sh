@@ -22,9 +22,14 @@ started=$(date +%s.%N)
 ZELVORA_IGNORED=1 "$bin" -platform offscreen &
 app_pid=$!
 
-calculator=
+# Both of the program's windows are titled "Zelvora": the calculator is as
+# wide as its content, the splash (the About window) is smaller.
+readonly content_width=500
+about_seen= calculator=
 for _ in $(seq 300); do
-  calculator=$(xdotool search --onlyvisible --name '^Zelvora$' 2>/dev/null | head -n 1 || true)
+  listed=$(x_windows_of "$app_pid")
+  [ -z "$(awk -v w=$content_width 'NF == 4 && $4 == "Zelvora" && $2 != w' <<<"$listed")" ] || about_seen=yes
+  calculator=$(awk -v w=$content_width 'NF == 4 && $4 == "Zelvora" && $2 == w { print $1; exit }' <<<"$listed")
   [ -n "$calculator" ] && break
   kill -0 "$app_pid" 2>/dev/null || { echo "the program ended before its window showed" >&2; exit 1; }
   sleep 0.1
@@ -37,6 +42,7 @@ awk -v e="$elapsed" 'BEGIN { exit !(e >= 2.0) }' || {
   echo "the splash gave way after ${elapsed}s, before two seconds" >&2
   exit 1
 }
+[ -n "$about_seen" ] || { echo "the calculator showed without the splash before it" >&2; exit 1; }
 
 xdotool windowfocus --sync "$calculator" 2>/dev/null || xdotool windowfocus "$calculator"
 sleep 0.3
