@@ -30,13 +30,7 @@ bool PushButtonImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
       button->setText(QString::fromStdString(caption).replace(u'&', QStringLiteral("&&")));
   } else if (n == "Default") {
     if (button) button->setDefault(BoolSetting(n, value));
-  } else if (n == "TextFont") {
-    font.family = TextSetting(n, value);
-    UpdateFont();
-  } else if (n == "Bold" || n == "Italic" || n == "Underline") {
-    (n == "Bold"     ? font.bold
-     : n == "Italic" ? font.italic
-                     : font.underline) = BoolSetting(n, value);
+  } else if (ReadFontSetting(font, n, value)) {
     UpdateFont();
   } else {
     return false;  // Cancel and ButtonStyle are kept with the rest.

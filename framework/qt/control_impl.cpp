@@ -18,6 +18,21 @@ const T& As(const std::string& name, const SettingValue& value, const char* kind
 
 }  // namespace
 
+bool ReadFontSetting(qt::FontSpec& font, const std::string& n, const SettingValue& value) {
+  if (n == "TextFont") {
+    font.family = TextSetting(n, value);
+  } else if (n == "Bold") {
+    font.bold = BoolSetting(n, value);
+  } else if (n == "Italic") {
+    font.italic = BoolSetting(n, value);
+  } else if (n == "Underline") {
+    font.underline = BoolSetting(n, value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 Qt::Alignment EditAlignment(int code) {
   switch (code) {
     case 2:

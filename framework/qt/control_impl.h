@@ -10,6 +10,7 @@
 #include <string>
 
 #include "framework/controls.h"
+#include "framework/qt/fonts.h"
 #include "framework/settings.h"
 
 namespace fw {
@@ -32,6 +33,10 @@ const std::string& TextSetting(const std::string& name, const SettingValue& valu
 // The horizontal alignment of an editable text's `Alignment` code: 0 is the
 // default (left), 1 left, 2 centred, 3 right.
 Qt::Alignment EditAlignment(int code);
+
+// Takes a font setting (TextFont, Bold, Italic, Underline) into `font`; false
+// for any other setting, which is left for the caller.
+bool ReadFontSetting(qt::FontSpec& font, const std::string& name, const SettingValue& value);
 
 class ControlImpl {
  public:

@@ -39,13 +39,7 @@ bool StaticTextImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
     if (label)
       label->setTextInteractionFlags(BoolSetting(n, value) ? Qt::TextSelectableByMouse
                                                            : Qt::NoTextInteraction);
-  } else if (n == "TextFont") {
-    font.family = TextSetting(n, value);
-    UpdateFont();
-  } else if (n == "Bold" || n == "Italic" || n == "Underline") {
-    (n == "Bold"     ? font.bold
-     : n == "Italic" ? font.italic
-                     : font.underline) = BoolSetting(n, value);
+  } else if (ReadFontSetting(font, n, value)) {
     UpdateFont();
   } else {
     return false;

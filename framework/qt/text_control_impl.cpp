@@ -31,24 +31,15 @@ void TextControlImpl::UpdateFont() {
 }
 
 bool TextControlImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
-  if (n == "TextFont") {
-    font.family = TextSetting(n, value);
-  } else if (n == "Bold") {
-    font.bold = BoolSetting(n, value);
-  } else if (n == "Italic") {
-    font.italic = BoolSetting(n, value);
-  } else if (n == "Underline") {
-    font.underline = BoolSetting(n, value);
+  if (ReadFontSetting(font, n, value)) {
+    UpdateFont();
   } else if (n == "Mask") {
     rules.mask = QString::fromStdString(TextSetting(n, value));
-    return true;
   } else if (n == "LimitText") {
     rules.limit = std::max(0, IntSetting(n, value));
-    return true;
   } else {
     return false;
   }
-  UpdateFont();
   return true;
 }
 
