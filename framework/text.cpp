@@ -357,22 +357,6 @@ std::string NthField(std::string_view text, std::string_view separator, std::int
   return std::string(text.substr(begin, end == std::string_view::npos ? end : end - begin));
 }
 
-std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator) {
-  std::vector<std::string_view> fields;
-  if (separator.empty()) {
-    fields.push_back(text);
-    return fields;
-  }
-  std::size_t begin = 0;
-  for (std::size_t at = text.find(separator); at != std::string_view::npos;
-       at = text.find(separator, begin)) {
-    fields.push_back(text.substr(begin, at - begin));
-    begin = at + separator.size();
-  }
-  fields.push_back(text.substr(begin));
-  return fields;
-}
-
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view with) {
   if (find.empty()) return std::string(text);
   std::string out;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fw {
 
@@ -58,11 +57,6 @@ std::string Chr(std::int32_t codePoint);
 // 1..CountFields.
 std::int64_t CountFields(std::string_view text, std::string_view separator);
 std::string NthField(std::string_view text, std::string_view separator, std::int64_t n);
-
-// Every field at once, in one pass: element i - 1 is NthField(text,
-// separator, i) for i = 1..CountFields(text, separator). The views point into
-// `text`, which must outlive them.
-std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator);
 
 // Every occurrence, left to right, without overlapping; an empty `find`
 // changes nothing.

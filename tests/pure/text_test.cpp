@@ -455,20 +455,15 @@ TEST(FieldsTest, CountNthAndSplitAgree) {
                                  std::numeric_limits<std::int64_t>::min()}) {
       EXPECT_EQ(fw::NthField(c.text, c.separator, outside), "") << "field " << outside;
     }
-    const auto split = fw::SplitFields(c.text, c.separator);
-    EXPECT_EQ(std::vector<std::string>(split.begin(), split.end()), c.fields);
   }
 }
 
-TEST(FieldsTest, SplitsAMillionFieldsInOnePass) {
+TEST(FieldsTest, CountsAndReachesAMillionFields) {
   std::string text;
   for (int i = 0; i < 1'000'000; ++i) text += std::to_string(i % 10) + "\t";
-  const auto fields = fw::SplitFields(text, "\t");
-  ASSERT_EQ(static_cast<std::int64_t>(fields.size()), fw::CountFields(text, "\t"));
-  EXPECT_EQ(fields.size(), 1'000'001u);
-  EXPECT_EQ(fields[999'999], "9");
+  EXPECT_EQ(fw::CountFields(text, "\t"), 1'000'001);
   EXPECT_EQ(fw::NthField(text, "\t", 1'000'000), "9");
-  EXPECT_EQ(fields.back(), "");
+  EXPECT_EQ(fw::NthField(text, "\t", 1'000'001), "");
 }
 
 struct ReplaceCase {
