@@ -159,9 +159,9 @@ ReportOutcome CalculateReport(std::string_view subjectsText, std::string_view ei
     const std::string_view field = fields.Next();
     if (field.empty()) return Refusal(AccuracyMessage(i, "Remove nonprinting characters."));
     const double eigenvalue = fw::Val(field);
-    if (eigenvalue < kSmallestEigenvalue || !Computable(eigenvalue)) {
+    if (eigenvalue < kSmallestEigenvalue)
       return Refusal(AccuracyMessage(i, "It cannot be \u2264 0."));
-    }
+    if (!Computable(eigenvalue)) return Refusal(AccuracyMessage(i, "It is too large."));
     eigenvalues.push_back(eigenvalue);
     sources.yield();
   }

@@ -1,5 +1,5 @@
 // What must hold for any input whatever, shared by the fuzz targets and the seeded robustness
-// test: the report core either refuses with one of its four messages, naming a position that
+// test: the report core either refuses with one of its messages, naming a position that
 // the input itself justifies, or writes a whole report with one row per line-ended value and no
 // "inf" or "nan"; the settings decoder either applies exactly the list it was given or stops at
 // a malformed entry, having applied only what came before it. Each check returns what is wrong,
@@ -136,6 +136,7 @@ inline std::string CheckReport(std::string_view subjects, std::string_view eigen
     constexpr std::string_view kStart = "Please check the accuracy of Eigenvalue # ";
     constexpr std::string_view kEmpty = ". Remove nonprinting characters.";
     constexpr std::string_view kTooSmall = ". It cannot be \u2264 0.";
+    constexpr std::string_view kTooLarge = ". It is too large.";
     std::string_view rest = text;
     if (rest.substr(0, kStart.size()) != kStart) return "an unknown refusal: " + text;
     rest.remove_prefix(kStart.size());
@@ -144,7 +145,8 @@ inline std::string CheckReport(std::string_view subjects, std::string_view eigen
       ++digits;
     }
     const std::string_view advice = rest.substr(digits);
-    if (digits == 0 || rest[0] == '0' || (advice != kEmpty && advice != kTooSmall)) {
+    if (digits == 0 || rest[0] == '0' ||
+        (advice != kEmpty && advice != kTooSmall && advice != kTooLarge)) {
       return "an unknown refusal: " + text;
     }
     const std::int64_t position =

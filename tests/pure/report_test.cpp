@@ -153,6 +153,9 @@ TEST(Report, RefusesBadInputWithTheFirstFailingChecksMessage) {
     std::string message;
     int yields;  // one per value that passed before the refusal
   };
+  const auto tooLarge = [](int i) {
+    return "Please check the accuracy of Eigenvalue # " + std::to_string(i) + ". It is too large.";
+  };
   const Case cases[] = {
       {"3", "1\n", subjects, 0},
       {"", "", subjects, 0},  // the count is checked before the eigenvalues
@@ -172,9 +175,9 @@ TEST(Report, RefusesBadInputWithTheFirstFailingChecksMessage) {
       {"301", "0\n\n", tooSmall(1), 0},  // field 1 fails before field 2 is examined
       {"301", "1\n2\n\n0\n", blank(3), 2},
       // Values whose interval would overflow a double.
-      {"301", "1\n1e200\n", tooSmall(2), 1},
-      {"4", "1e154\n", tooSmall(1), 0},
-      {"4", "1.7e308\n", tooSmall(1), 0},
+      {"301", "1\n1e200\n", tooLarge(2), 1},
+      {"4", "1e154\n", tooLarge(1), 0},
+      {"4", "1.7e308\n", tooLarge(1), 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string("subjects '") + c.subjects + "', eigenvalues '" + c.eigenvalues + "'");

@@ -1,5 +1,5 @@
 // Seeded random and adversarial inputs for the report core and the settings decoder, held to the
-// rules of fuzz/invariants.h: the core refuses with one of its four messages at a position the
+// rules of fuzz/invariants.h: the core refuses with one of its messages at a position the
 // input justifies, or writes a whole report without "inf" or "nan", one row per line-ended value;
 // the decoder applies exactly its list or refuses it after a shorter start of it. Every text
 // sits in a heap block of exactly its size, so a sanitized build sees any read past its end.
@@ -81,6 +81,10 @@ std::string Refusal3(int position) {
 std::string Refusal4(int position) {
   return "Please check the accuracy of Eigenvalue # " + std::to_string(position) +
          ". It cannot be \u2264 0.";
+}
+std::string TooLarge(int position) {
+  return "Please check the accuracy of Eigenvalue # " + std::to_string(position) +
+         ". It is too large.";
 }
 
 // The rows of a report, each without its line end.
@@ -252,9 +256,9 @@ TEST(ReportRobustness, NulBytesAndInvalidUtf8AreReadAsText) {
 
 TEST(ReportRobustness, NumbersAtTheEdgesOfTheDoubleRange) {
   ExpectOutcomes({
-      {"the largest double", "301", "1.7976931348623157e308\n", Refusal4(1), {}},
+      {"the largest double", "301", "1.7976931348623157e308\n", TooLarge(1), {}},
       // 2 x 1e154 squared is past the largest double, so its SE could not be shown.
-      {"a value whose doubled square overflows", "301", "1e154\n", Refusal4(1), {}},
+      {"a value whose doubled square overflows", "301", "1e154\n", TooLarge(1), {}},
       {"a literal beyond the double range", "301", "1e309\n", Refusal4(1), {}},
       {"the smallest subnormal", "301", "4.9e-324\n", Refusal4(1), {}},
       {"just below the smallest value", "301", "0.00009999\n", Refusal4(1), {}},
