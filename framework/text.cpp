@@ -173,8 +173,7 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 // has room for 22 characters; gives the end.
 char* WriteFourDecimals(char* out, double value, bool alwaysSign) {
   const std::uint64_t units = TenThousandths(std::fabs(value));
-  // A value that rounds to zero shows no minus sign, as in the general way.
-  if (value < 0.0 && units != 0) {
+  if (value < 0.0) {
     *out++ = '-';
   } else if (alwaysSign) {
     *out++ = '+';
@@ -273,10 +272,9 @@ char* FormatTo(char* out, double value, std::string_view pattern) {
                                     std::chars_format::fixed, parsed.decimals);
   std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
 
-  // A value that rounds to zero shows no minus sign: "-0.0000" would claim a
-  // negative result that the digits can't show.
-  const bool roundsToZero = digits.find_first_of("123456789") == std::string_view::npos;
-  if (value < 0.0 && !roundsToZero) {
+  // A negative value keeps its sign even when its digits round to zero: "-0.0000" says which
+  // side of zero it lies on. Zero itself, negative zero included, shows none.
+  if (value < 0.0) {
     *out++ = '-';
   } else if (parsed.alwaysSign) {
     *out++ = '+';

@@ -23,9 +23,10 @@ std::string Str(std::int64_t value);
 // Formats a number by pattern. Supported: "+#0.0000" (sign always) and
 // "#0.0000" (minus only): at least one digit before the point, exactly four
 // after it, rounded to the nearest (ties to even on the exact binary value),
-// every integer digit written out however large the value. A result that
-// rounds to zero shows no minus: "0.0000", or "+0.0000" with "+". Non-finite
-// values format as zero; callers keep them out of reports. The general shape
+// every integer digit written out however large the value. A negative value
+// shows its minus even when it rounds to zero ("-0.0000"); zero, negative zero
+// included, shows none. Non-finite values format as zero; callers keep them
+// out of reports. The general shape
 // is [+]{#}{0}[.{0}], with at least one "#" or "0" and at most 17 decimals;
 // any other pattern raises std::invalid_argument.
 std::string Format(double value, std::string_view pattern);

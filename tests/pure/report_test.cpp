@@ -115,6 +115,7 @@ TEST(Report, RowsShowSignsWidthsAndTheFloorOfTheStandardError) {
   const Case cases[] = {
       // A negative bound shows its minus sign and shifts the rest of the row.
       {"4", "1", Row("+1.0000", "+0.7071", "-0.3859", "2.3859")},
+      {"5", "0.00016", Row("+0.0002", "+0.0001", "-0.0000", "0.0004")},
       {"301", "12.5", Row("+12.5000", "+1.0189", "10.5029", "14.4971")},
       // An SE below the fourth decimal is floored, and only that value's bounds follow it.
       {"301", "0.001", Row("+0.0010", "+0.0000", "0.0010", "0.0010")},

@@ -209,12 +209,13 @@ TEST(FormatTest, RoundsToTheNearestWithTheSignThePatternAsks) {
       {0.99995, "#0.0000", "1.0000"},
       {9.99995, "+#0.0000", "+10.0000"},
       {-9.99995, "#0.0000", "-10.0000"},
-      // A value that rounds to zero shows no minus.
+      // A negative value that rounds to zero keeps its minus; zero itself shows none.
       {-0.0, "#0.0000", "0.0000"},
       {-0.0, "+#0.0000", "+0.0000"},
-      {-0.00001, "#0.0000", "0.0000"},
-      {-0.00001, "+#0.0000", "+0.0000"},
-      {-0.00004999, "#0.0000", "0.0000"},
+      {-0.00001, "#0.0000", "-0.0000"},
+      {-0.00001, "+#0.0000", "-0.0000"},
+      {-0.00004999, "#0.0000", "-0.0000"},
+      {-1e-300, "#0.00", "-0.00"},
       // No NaN or infinity in any output.
       {kNaN, "#0.0000", "0.0000"},
       {kNaN, "+#0.0000", "+0.0000"},
@@ -241,8 +242,7 @@ std::string ToCharsFourDecimals(double value, bool alwaysSign) {
                                     std::chars_format::fixed, 4);
   const std::string_view digits(buffer.data(),
                                 static_cast<std::size_t>(result.ptr - buffer.data()));
-  const bool roundsToZero = digits.find_first_of("123456789") == std::string_view::npos;
-  std::string text = value < 0 && !roundsToZero ? "-" : alwaysSign ? "+" : "";
+  std::string text = value < 0 ? "-" : alwaysSign ? "+" : "";
   return text.append(digits);
 }
 
