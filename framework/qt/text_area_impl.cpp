@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,6 +23,22 @@ TextAreaImpl* AreaOf(OwnedWidget* widget) {
 TextEditWidget::TextEditWidget() {
   // Tab moves the focus unless the area is set to accept tabs.
   setTabChangesFocus(true);
+}
+
+bool TextEditWidget::event(QEvent* event) {
+  const bool handled = QPlainTextEdit::event(event);
+  // The plain frame is drawn by now; a focused area with a focus ring gets the text field's
+  // focused frame over it, so that the field where typing goes is as plain to see.
+  if (event->type() == QEvent::Paint && focusRing && hasFocus() && frameShape() != NoFrame) {
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.rect = rect();
+    option.lineWidth = frameWidth();
+    option.state |= QStyle::State_HasFocus;
+    style()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &painter, this);
+  }
+  return handled;
 }
 
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
@@ -255,6 +273,9 @@ bool TextAreaImpl::ApplyOwn(const std::string& n, const SettingValue& value) {
     const bool scrolls = BoolSetting(n, value);
     edit->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     edit->setLineWrapMode(scrolls ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  } else if (n == "UseFocusRing") {
+    edit->focusRing = BoolSetting(n, value);
+    edit->update();
   } else if (n == "Border") {
     edit->setFrameShape(BoolSetting(n, value) ? QFrame::StyledPanel : QFrame::NoFrame);
   } else if (n == "TextColor" || n == "BackColor") {

@@ -12,8 +12,11 @@ namespace fw {
 class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
  public:
   TextEditWidget();
+  // Whether the frame shows the focus as a text field's does (UseFocusRing).
+  bool focusRing = false;
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;

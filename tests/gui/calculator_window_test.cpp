@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calculator/pictures.h"
@@ -139,6 +140,25 @@ TEST_F(CalculatorTest, TabMovesTheFocusOverFieldsAndButtonsInTabIndexOrder) {
                                              "CalculateBtn", "PrintBtn", "NVarsFld"};
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(alerts_.beeps, 0) << "Tab leaves a field without reaching its key filter";
+}
+
+TEST_F(CalculatorTest, TheSubjectFieldShowsItsFocusRingAndTheEigenvalueFieldNone) {
+  QWidget* top = WidgetOf(*window_->NVarsFld())->window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  // The colour of the frame's top edge, with the field focused and then not.
+  const auto frameColours = [&](fw::TextArea& field) {
+    QWidget* widget = WidgetOf(field);
+    const auto edge = [&] { return widget->grab().toImage().pixel(widget->width() / 2, 0); };
+    field.SetFocus();
+    const QRgb focused = edge();
+    window_->LabelFld()->SetFocus();
+    return std::pair(focused, edge());
+  };
+  const auto [subjectFocused, subjectUnfocused] = frameColours(*window_->NVarsFld());
+  EXPECT_NE(subjectFocused, subjectUnfocused);
+  const auto [eigenFocused, eigenUnfocused] = frameColours(*window_->EigenFld());
+  EXPECT_EQ(eigenFocused, eigenUnfocused);
 }
 
 TEST_F(CalculatorTest, ClassRecordListsTheOperationsAndTheSixHandledEvents) {
