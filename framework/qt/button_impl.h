@@ -1,5 +1,8 @@
 // The push button: a caption and the Action event.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QPushButton>
 

@@ -1,6 +1,9 @@
 // The Qt side of a control: its widget, its common settings, where it sits in
 // its window and how it follows the window's edges, and its bound events.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QPointer>
 #include <QRect>

@@ -1,6 +1,9 @@
 // The mask and the length limit that typed and pasted text keep to. Lengths
 // count characters (code points), as the program's text services do.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QString>
 

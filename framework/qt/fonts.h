@@ -3,6 +3,9 @@
 // desktop's own font. Sizes are in points of the designed layout, where a
 // point is one unit (pixel) of the layout, as on the screens it was drawn for.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QFont>
 #include <string>

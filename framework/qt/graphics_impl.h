@@ -1,6 +1,9 @@
 // A print job's page surface: the printer and the painter on it. The program
 // measures in points; the painter works in the printer's device units.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QPainter>
 #include <QPrinter>

@@ -2,6 +2,9 @@
 // routing of a chosen item, the framework's own commands (Quit and the
 // standard editing of the focused text control), and the shortcut keys.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <string>
 

@@ -2,6 +2,9 @@
 // changes, enabled from the model before a menu opens, and routing a chosen
 // item to the window's menu command.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QObject>
 #include <memory>

@@ -2,6 +2,9 @@
 // well, which shows its image centred. Both raise MouseDown; a click that no
 // handler takes goes on to the window.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QWidget>
 

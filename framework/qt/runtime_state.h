@@ -2,6 +2,9 @@
 // exception, the quit request and the nested event loops that a kept
 // exception has to end.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <exception>
 

@@ -1,6 +1,9 @@
 // Read side of the test seams, for the framework's own sources: what each seam
 // is set to now. Production leaves every one unset.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,9 @@
 // The shortcut notation of menu items ("Cmd+Q", Cmd being Ctrl here) read as a
 // key combination, and the text a drawn menu shows for it.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QKeyCombination>
 #include <QString>

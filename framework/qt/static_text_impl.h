@@ -1,5 +1,8 @@
 // The static text: a label that shows plain text and takes no focus.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QLabel>
 

@@ -1,6 +1,9 @@
 // For tests only: the Qt widgets behind windows and controls, so that tests can
 // send key presses and clicks the way the toolkit delivers them.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QMainWindow>
 #include <QWidget>

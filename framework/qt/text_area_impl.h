@@ -2,6 +2,9 @@
 // editor, which lays out only what it shows, so that long reports set fast),
 // whose text goes in and comes out with LF line breaks.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QPlainTextEdit>
 

@@ -2,6 +2,9 @@
 // the KeyDown event, typed and pasted text kept within the rules, and the
 // standard editing that the Edit menu's items do.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QString>
 #include <cstdint>

@@ -1,5 +1,8 @@
 // The text field: one line of plain text.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QLineEdit>
 #include <QValidator>

@@ -1,6 +1,9 @@
 // Lays a copy of a text area's document out at the print width and draws it
 // block by block, each block ending at a line boundary.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QColor>
 #include <QTextDocument>

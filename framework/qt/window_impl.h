@@ -2,6 +2,9 @@
 // above the content, the content in which controls sit at designed positions,
 // and the window's settings and menu handlers.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QMainWindow>
 #include <QPointer>

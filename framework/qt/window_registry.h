@@ -1,6 +1,9 @@
 // The framework's window bookkeeping: the shared instances by class name, the
 // list of windows, which window is active, and every window's Qt side alive.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <string>
 #include <vector>
