@@ -1,52 +1,44 @@
 #include "calculator/control_window.h"
 
-#include <utility>
-
 #include "framework/settings.h"
 
 namespace {
 
-fw::Operation Public(std::string name, std::string signature) {
-  return {std::move(name), std::move(signature), {{"__Scope", "Public"}}};
-}
-
 fw::ClassRecord BuildClassRecord() {
-  fw::Operation createControls0 = Public("CreateControls0", "(  )");
-  createControls0.attributes.push_back({"Hidden", ""});
   return fw::ClassRecord{
       .fullName = ControlWnd::kFullName,
       .base = "Window",
       .operations =
           {
-              Public("Layout", "(  )"),
-              Public("CreateControls", "(  )"),
-              createControls0,
-              Public("NVarsFld", "(  ) as TextArea"),
-              Public("ClearBtn", "(  ) as PushButton"),
-              Public("CalculateBtn", "(  ) as PushButton"),
-              Public("StaticText3", "(  ) as StaticText"),
-              Public("StaticText9", "(  ) as StaticText"),
-              Public("StaticText1", "(  ) as StaticText"),
-              Public("PrintBtn", "(  ) as PushButton"),
-              Public("Canvas1", "(  ) as Canvas"),
-              Public("EigenFld", "(  ) as TextArea"),
-              Public("StaticText2", "(  ) as StaticText"),
-              Public("LabelFld", "(  ) as TextField"),
-              Public("ImageWell1", "(  ) as ImageWell"),
-              Public("Canvas2", "(  ) as Canvas"),
-              Public("NVarsFld_KeyDown", "( String ) as Boolean"),
-              Public("ClearBtn_Action", "(  )"),
-              Public("CalculateBtn_Action", "(  )"),
-              Public("PrintBtn_Action", "(  )"),
-              Public("Canvas1_MouseDown", "( Int32, Int32 ) as Boolean"),
-              Public("EigenFld_KeyDown", "( String ) as Boolean"),
-              Public("ImageWell1_MouseDown", "( Int32, Int32 ) as Boolean"),
-              Public("AddMenuHandlers", "( Window )"),
-              Public("Event_Close", "(  )"),
-              Public("Event_Activate", "(  )"),
-              Public("Event_EnableMenuItems", "(  )"),
-              Public("DescriptionMenuItem_Action", "(  ) as Boolean"),
-              Public("AboutPlim_Action", "(  ) as Boolean"),
+              fw::PublicOperation("Layout", "(  )"),
+              fw::PublicOperation("CreateControls", "(  )"),
+              fw::HiddenOperation("CreateControls0", "(  )"),
+              fw::PublicOperation("NVarsFld", "(  ) as TextArea"),
+              fw::PublicOperation("ClearBtn", "(  ) as PushButton"),
+              fw::PublicOperation("CalculateBtn", "(  ) as PushButton"),
+              fw::PublicOperation("StaticText3", "(  ) as StaticText"),
+              fw::PublicOperation("StaticText9", "(  ) as StaticText"),
+              fw::PublicOperation("StaticText1", "(  ) as StaticText"),
+              fw::PublicOperation("PrintBtn", "(  ) as PushButton"),
+              fw::PublicOperation("Canvas1", "(  ) as Canvas"),
+              fw::PublicOperation("EigenFld", "(  ) as TextArea"),
+              fw::PublicOperation("StaticText2", "(  ) as StaticText"),
+              fw::PublicOperation("LabelFld", "(  ) as TextField"),
+              fw::PublicOperation("ImageWell1", "(  ) as ImageWell"),
+              fw::PublicOperation("Canvas2", "(  ) as Canvas"),
+              fw::PublicOperation("NVarsFld_KeyDown", "( String ) as Boolean"),
+              fw::PublicOperation("ClearBtn_Action", "(  )"),
+              fw::PublicOperation("CalculateBtn_Action", "(  )"),
+              fw::PublicOperation("PrintBtn_Action", "(  )"),
+              fw::PublicOperation("Canvas1_MouseDown", "( Int32, Int32 ) as Boolean"),
+              fw::PublicOperation("EigenFld_KeyDown", "( String ) as Boolean"),
+              fw::PublicOperation("ImageWell1_MouseDown", "( Int32, Int32 ) as Boolean"),
+              fw::PublicOperation("AddMenuHandlers", "( Window )"),
+              fw::PublicOperation("Event_Close", "(  )"),
+              fw::PublicOperation("Event_Activate", "(  )"),
+              fw::PublicOperation("Event_EnableMenuItems", "(  )"),
+              fw::PublicOperation("DescriptionMenuItem_Action", "(  ) as Boolean"),
+              fw::PublicOperation("AboutPlim_Action", "(  ) as Boolean"),
           },
       .events =
           {

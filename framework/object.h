@@ -74,12 +74,22 @@ struct EventBinding {
 };
 
 struct ClassRecord {
-  std::string fullName;  // e.g. "ControlWnd.ControlWnd"
-  std::string base;      // full name of the base class, empty for none
+  std::string fullName;               // e.g. "ControlWnd.ControlWnd"
+  std::string base;                   // full name of the base class, empty for none
   std::vector<Operation> operations;  // own operations, in order
   std::vector<EventBinding> events;   // events the class handles
   std::vector<Attribute> attributes;  // of the class itself
 };
+
+// An operation published as public, as every operation of the program is.
+inline Operation PublicOperation(std::string name, std::string signature) {
+  return {std::move(name), std::move(signature), {{"__Scope", "Public"}}};
+}
+
+// Public, and left out of the framework's listings of the class's members.
+inline Operation HiddenOperation(std::string name, std::string signature) {
+  return {std::move(name), std::move(signature), {{"__Scope", "Public"}, {"Hidden", ""}}};
+}
 
 // Registers a record once and returns the stored one; registering a name that
 // exists already returns the existing record unchanged.

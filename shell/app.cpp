@@ -5,9 +5,9 @@
 
 const fw::ClassRecord& HandleAboutMenu::ClassInfo() {
   return shell::EnsureClass(kFullName, "Application",
-                            {shell::PublicOperation("Event_EnableMenuItems", "(  )"),
-                             shell::PublicOperation("AboutPlim_Action", "(  ) as Boolean"),
-                             shell::PublicOperation("AboutMenuItem_Action", "(  ) as Boolean")},
+                            {fw::PublicOperation("Event_EnableMenuItems", "(  )"),
+                             fw::PublicOperation("AboutPlim_Action", "(  ) as Boolean"),
+                             fw::PublicOperation("AboutMenuItem_Action", "(  ) as Boolean")},
                             {{"EnableMenuItems", "Event_EnableMenuItems"}});
 }
 

@@ -1,6 +1,5 @@
-// Helpers for the program's class records: every class and operation of the
-// program is published as public, and a record is built only when the
-// registry lacks it.
+// The program's class records: every class is published as public, and a
+// record is built only when the registry lacks it.
 #pragma once
 
 #include <string>
@@ -10,15 +9,6 @@
 #include "framework/object.h"
 
 namespace shell {
-
-inline fw::Operation PublicOperation(std::string name, std::string signature) {
-  return {std::move(name), std::move(signature), {{"__Scope", "Public"}}};
-}
-
-// Public, and hidden from the framework's listings of the class's members.
-inline fw::Operation HiddenOperation(std::string name, std::string signature) {
-  return {std::move(name), std::move(signature), {{"__Scope", "Public"}, {"Hidden", ""}}};
-}
 
 // The registry may have been emptied since the last call (tests do that), so
 // the record is looked up each time rather than cached.

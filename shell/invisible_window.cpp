@@ -50,8 +50,8 @@ std::int32_t WholeSeconds() {
 const fw::ClassRecord& InvisibleWnd::ClassInfo() {
   return shell::EnsureClass(
       kFullName, "Window",
-      {shell::PublicOperation("Layout", "(  )"), shell::PublicOperation("CreateControls", "(  )"),
-       SHELL_MENU_ITEM_ACCESSOR_OPERATIONS, shell::PublicOperation("Event_Open", "(  )")},
+      {fw::PublicOperation("Layout", "(  )"), fw::PublicOperation("CreateControls", "(  )"),
+       SHELL_MENU_ITEM_ACCESSOR_OPERATIONS, fw::PublicOperation("Event_Open", "(  )")},
       {{"Layout", "Layout"}, {"CreateControls", "CreateControls"}, {"Open", "Event_Open"}});
 }
 

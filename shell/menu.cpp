@@ -46,8 +46,8 @@ void AppendTitle(fw::MenuBar& bar, const ItemDesign& design) {
 const fw::ClassRecord& Menu::ClassInfo() {
   return shell::EnsureClass(
       kFullName, "MenuBar",
-      {shell::PublicOperation("Constructor", "(  )"), shell::PublicOperation("Untitled1", "(  )"),
-       shell::PublicOperation("Untitled2", "(  )"), shell::PublicOperation("Untitled3", "(  )")});
+      {fw::PublicOperation("Constructor", "(  )"), fw::PublicOperation("Untitled1", "(  )"),
+       fw::PublicOperation("Untitled2", "(  )"), fw::PublicOperation("Untitled3", "(  )")});
 }
 
 void Menu::Constructor() {

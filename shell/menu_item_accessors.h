@@ -51,20 +51,20 @@
   SHELL_MENU_ITEM_ACCESSOR(Class, fw::MenuItem, UntitledMenu3)
 
 // Their entries in a class record, in the order above.
-#define SHELL_MENU_ITEM_ACCESSOR_OPERATIONS                              \
-  shell::PublicOperation("WindowMenu", "(  ) as MenuItem"),              \
-      shell::PublicOperation("AboutPlim", "(  ) as AppleMenuItem"),      \
-      shell::PublicOperation("AboutMenuItem", "(  ) as MenuItem"),       \
-      shell::PublicOperation("DescriptionMenuItem", "(  ) as MenuItem"), \
-      shell::PublicOperation("ControlMenuItem", "(  ) as MenuItem"),     \
-      shell::PublicOperation("UntitledMenu0", "(  ) as MenuItem"),       \
-      shell::PublicOperation("EditClear", "(  ) as MenuItem"),           \
-      shell::PublicOperation("EditPaste", "(  ) as MenuItem"),           \
-      shell::PublicOperation("EditCopy", "(  ) as MenuItem"),            \
-      shell::PublicOperation("EditCut", "(  ) as MenuItem"),             \
-      shell::PublicOperation("UntitledMenu1", "(  ) as MenuItem"),       \
-      shell::PublicOperation("EditUndo", "(  ) as MenuItem"),            \
-      shell::PublicOperation("FileMenu", "(  ) as MenuItem"),            \
-      shell::PublicOperation("FileQuit", "(  ) as QuitMenuItem"),        \
-      shell::PublicOperation("Print", "(  ) as MenuItem"),               \
-      shell::PublicOperation("UntitledMenu3", "(  ) as MenuItem")
+#define SHELL_MENU_ITEM_ACCESSOR_OPERATIONS                           \
+  fw::PublicOperation("WindowMenu", "(  ) as MenuItem"),              \
+      fw::PublicOperation("AboutPlim", "(  ) as AppleMenuItem"),      \
+      fw::PublicOperation("AboutMenuItem", "(  ) as MenuItem"),       \
+      fw::PublicOperation("DescriptionMenuItem", "(  ) as MenuItem"), \
+      fw::PublicOperation("ControlMenuItem", "(  ) as MenuItem"),     \
+      fw::PublicOperation("UntitledMenu0", "(  ) as MenuItem"),       \
+      fw::PublicOperation("EditClear", "(  ) as MenuItem"),           \
+      fw::PublicOperation("EditPaste", "(  ) as MenuItem"),           \
+      fw::PublicOperation("EditCopy", "(  ) as MenuItem"),            \
+      fw::PublicOperation("EditCut", "(  ) as MenuItem"),             \
+      fw::PublicOperation("UntitledMenu1", "(  ) as MenuItem"),       \
+      fw::PublicOperation("EditUndo", "(  ) as MenuItem"),            \
+      fw::PublicOperation("FileMenu", "(  ) as MenuItem"),            \
+      fw::PublicOperation("FileQuit", "(  ) as QuitMenuItem"),        \
+      fw::PublicOperation("Print", "(  ) as MenuItem"),               \
+      fw::PublicOperation("UntitledMenu3", "(  ) as MenuItem")
