@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kPrintWidth = 540;
-constexpr int kPrintBlockHeight = 720;
-
 bool AcceptedInEigenvalues(std::int32_t c) {
   return c == 45 ||           // "-"
          c == 46 ||           // "."
@@ -46,16 +43,7 @@ void ControlWnd::PrintBtn_Action() {
     fw::MsgBox("Nothing to print.");
     return;
   }
-  const fw::Ref<fw::Graphics> page = fw::OpenPrinterDialog(nullptr, nullptr);
-  if (!page) return;
-  const fw::Ref<fw::StyledTextPrinter> printer =
-      EigenFld()->StyledTextPrinterFor(*page, kPrintWidth);
-  while (!printer->EndOfFile()) {
-    printer->DrawBlock(0, 0, kPrintBlockHeight);
-    // No page break after the last block, so no blank page ends the print-out.
-    if (!printer->EndOfFile()) page->NextPage();
-    fw::BackgroundYield();
-  }
+  fw::PrintTextArea(*EigenFld());
 }
 
 void ControlWnd::Event_Close() {

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 
 #include "framework/alerts.h"
+#include "framework/application.h"
 #include "framework/controls.h"
 #include "framework/qt/graphics_impl.h"
 #include "framework/qt/runtime_state.h"
@@ -16,6 +17,12 @@
 #include "framework/window.h"
 
 namespace fw {
+namespace {
+
+constexpr int kPrintWidth = 540;
+constexpr int kPrintBlockHeight = 720;
+
+}  // namespace
 
 GraphicsImpl::GraphicsImpl(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
   painter_.begin(printer_.get());
@@ -97,6 +104,18 @@ Ref<StyledTextPrinter> TextArea::StyledTextPrinterFor(Graphics& surface, int wid
   const QTextDocument& source = impl.Edit() ? *impl.Edit()->document() : empty;
   return std::make_shared<StyledTextPrinter>(
       std::make_unique<StyledTextPrinterImpl>(source, impl.textColor, kept, width));
+}
+
+void PrintTextArea(TextArea& area) {
+  const Ref<Graphics> page = OpenPrinterDialog(nullptr, nullptr);
+  if (!page) return;
+  const Ref<StyledTextPrinter> printer = NotNil(area.StyledTextPrinterFor(*page, kPrintWidth));
+  while (!printer->EndOfFile()) {
+    printer->DrawBlock(0, 0, kPrintBlockHeight);
+    // No page break after the last block, so no blank page ends the print-out.
+    if (!printer->EndOfFile()) page->NextPage();
+    BackgroundYield();
+  }
 }
 
 }  // namespace fw

@@ -1,5 +1,6 @@
-// Printing: the system print dialog, the printer's page surface, and a text
-// printer that lays a text area's text out in blocks.
+// Printing: the system print dialog, the printer's page surface, a text
+// printer that lays a text area's text out in blocks, and the program's
+// print-out of a text area.
 #pragma once
 
 #include <memory>
@@ -27,9 +28,11 @@ class Graphics : public Object {
 // The system print dialog (CUPS printers and "Print to File"); nil when the
 // user cancels. Both arguments stand for a page setup and a parent window and
 // are passed as nothing by the program.
-Ref<Graphics> OpenPrinterDialog(std::nullptr_t pageSetup = nullptr, std::nullptr_t parent = nullptr);
+Ref<Graphics> OpenPrinterDialog(std::nullptr_t pageSetup = nullptr,
+                                std::nullptr_t parent = nullptr);
 
 class StyledTextPrinterImpl;
+class TextArea;
 
 // Draws a text, with its fonts and styles, block by block: lines are broken
 // to the width and a block ends at a line boundary, so no line is cut across
@@ -48,5 +51,10 @@ class StyledTextPrinter : public Object {
  private:
   std::unique_ptr<StyledTextPrinterImpl> impl_;
 };
+
+// Prints the area's text, with its fonts and styles, after the print dialog:
+// blocks of the designed size, 540 wide and 720 high, one to a page, with the
+// pending events run between pages. Nothing when the user cancels.
+void PrintTextArea(TextArea& area);
 
 }  // namespace fw

@@ -12,8 +12,6 @@
 namespace {
 
 constexpr int kBoldRunLength = 29;
-constexpr int kPrintWidth = 540;
-constexpr int kBlockHeight = 720;
 
 }  // namespace
 
@@ -55,14 +53,6 @@ bool DescriptionWnd::AboutMenuItem_Action() {
 }
 
 bool DescriptionWnd::Print_Action() {
-  fw::Ref<fw::Graphics> surface = fw::OpenPrinterDialog(nullptr, nullptr);
-  if (!surface) return false;
-  auto printer =
-      fw::NotNil(fw::NotNil(DescribeFld2())->StyledTextPrinterFor(*surface, kPrintWidth));
-  while (!printer->EndOfFile()) {
-    printer->DrawBlock(0, 0, kBlockHeight);
-    if (!printer->EndOfFile()) surface->NextPage();
-    fw::BackgroundYield();
-  }
+  fw::PrintTextArea(*fw::NotNil(DescribeFld2()));
   return false;
 }
