@@ -87,7 +87,8 @@ TEST_F(CalculatorInput, EditingKeysWorkAndMovementKeysBeepWithoutMovingTheCaret)
       {Qt::Key_Escape, Qt::NoModifier, "123", 1, 1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(QTest::toString(c.key));
+    const std::unique_ptr<char[]> keyName(QTest::toString(c.key));
+    SCOPED_TRACE(keyName.get());
     window_->EigenFld()->SetText("123");
     window_->EigenFld()->SetSelStart(1);
     alerts_.beeps = 0;
