@@ -3,9 +3,9 @@
 # driven with the mouse and the keyboard as a person would: the splash gives
 # way to the calculator; typed and pasted eigenvalues become the report, which
 # is copied out through the Edit menu's shortcut and printed to a PDF through
-# the print dialog; every refusal shows its message and keeps the fields; the
-# help picture opens the description; closing the calculator window ends the
-# program with status 0.
+# the print dialog; every refusal shows its message and keeps the fields; a
+# menu opened with the mouse shows the About window; the help picture opens
+# the description; closing the calculator window ends the program with status 0.
 #
 # Usage: calculator_test.sh <path to the zelvora binary>
 # With ZELVORA_SCREENSHOT=<file.png> it also saves the calculator showing a
@@ -109,6 +109,7 @@ eval "$(xdotool getwindowgeometry --shell "$calculator")"
 # The menu bar sits above the content; the controls are placed from the content's corner.
 left=$X
 top=$((Y + HEIGHT - content_height))
+menu_bar_height=$((HEIGHT - content_height))
 
 # click <x> <y>: a click at a point of the calculator's content.
 click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; }
@@ -339,6 +340,46 @@ refusal 3 "Sample run" $'2.945\n' "Subjects must > 3"
 refusal 301 "Empty" "" "No Eigenvalues"
 refusal 301 "Gap" $'2.945\n\n1.778\n' "Please check the accuracy of Eigenvalue # 2. Remove nonprinting characters."
 refusal 301 "Zero" $'2.945\n0\n' "Please check the accuracy of Eigenvalue # 2. It cannot be ≤ 0."
+
+# --- a menu, with the mouse ----------------------------------------------------------
+
+step="choosing from a menu"
+# The menus are found by what they show, read by OCR, so that no drawn position is assumed.
+# click_word <window> <word> [height]: a click on the middle of the word where the window, or
+# the strip of that height at its top, shows it.
+click_word() {
+  local window=$1 word=$2 at WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window "$window" -crop "${WIDTH}x${3:-$HEIGHT}+0+0" "$work/shot.png"
+  convert "$work/shot.png" -colorspace Gray -resize 400% "$work/shot-large.png"
+  # In tesseract's table a word's box is in columns 7 to 10 and its text in 12.
+  at=$(tesseract "$work/shot-large.png" - tsv 2>/dev/null |
+    awk -F'\t' -v w="$word" '$12 == w { print int(($7 + $9 / 2) / 4), int(($8 + $10 / 2) / 4); exit }')
+  [ -n "$at" ] || fail "no \"$word\" to be read in the window"
+  xdotool mousemove $((X + ${at% *})) $((Y + ${at#* })) click 1
+}
+# An open menu is a window of its own, of the popup menu type.
+open_menu() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && echo "$id" && return
+  done
+  return 0
+}
+menu_shown() { [ -n "$(open_menu)" ]; }
+menu_gone() { [ -z "$(open_menu)" ]; }
+about_gone() { ! about_shown; }
+
+click_word "$calculator" Window "$menu_bar_height"
+wait_for 10 "the Window menu" menu_shown
+click_word "$(open_menu)" About
+wait_for 10 "the Window menu closing" menu_gone
+wait_for 10 "About window" about_shown
+about=$(program_windows | awk -v w=$content_width '$2 != w && $4 == "Zelvora" { print $1; exit }')
+# A click anywhere in it sends it away.
+xdotool mousemove --window "$about" 10 10 click 1
+wait_for 10 "About window going" about_gone
+echo "calculator_test: Window > About Zelvora, chosen with the mouse, shows the About window"
 
 # --- the description and closing -------------------------------------------------
 
