@@ -1,6 +1,5 @@
 # A private virtual X server, and optionally a window manager on it, for
-# scripts that run the real program. Sourced, not run; the name stays clear of
-# *_test.sh so that it is not taken for a test.
+# scripts that run the real program. Sourced, not run.
 #
 #   x_session_start      starts Xvfb on a display it picks itself, waits until
 #                        it takes clients and exports DISPLAY
