@@ -166,7 +166,7 @@ void PushButton::Push() {
   if (!action || !impl.enabled) return;
   // Called by the program, so a failure goes straight back to it.
   const ActionHandler handler = *action;
-  auto keep = weak_from_this().lock();
+  const auto hold = impl.HoldAlive();
   handler();
 }
 

@@ -1,6 +1,5 @@
 // The Description window's events and menu commands: the bold opening run,
 // the enabling round, Control, About and Print.
-#include <memory>
 #include <string>
 
 #include "calculator/control_window.h"
@@ -15,16 +14,9 @@ constexpr int kBoldRunLength = 29;
 
 }  // namespace
 
-// The window keeps its handlers, so they hold it weakly; while one runs it
-// holds the window, which a print's yields could otherwise see closed and freed.
 void DescriptionWnd::AddMenuHandlers() {
-  std::weak_ptr<class DescriptionWnd> self =
-      std::static_pointer_cast<class DescriptionWnd>(shared_from_this());
-  auto bind = [this, self](const std::string& item, bool (DescriptionWnd::*handler)()) {
-    AddMenuHandler(item, [self, handler] {
-      auto window = fw::NotNil(self.lock());
-      return ((*window).*handler)();
-    });
+  auto bind = [this](const std::string& item, bool (DescriptionWnd::*handler)()) {
+    AddMenuHandler(item, [this, handler] { return (this->*handler)(); });
   };
   bind("ControlMenuItem", &DescriptionWnd::ControlMenuItem_Action);
   bind("AboutMenuItem", &DescriptionWnd::AboutMenuItem_Action);

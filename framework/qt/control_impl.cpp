@@ -168,12 +168,16 @@ void ControlImpl::LayOut(QSize contentSize) {
   widget_->setGeometry(r);
 }
 
+ControlImpl::Hold ControlImpl::HoldAlive() const {
+  return {control ? control->weak_from_this().lock() : nullptr,
+          window ? window->weak_from_this().lock() : nullptr};
+}
+
 bool ControlImpl::RaiseKeyDown(const std::string& key) {
   auto it = handlers_.find("KeyDown");
   if (it == handlers_.end()) return false;
   const KeyDownHandler handler = std::get<KeyDownHandler>(it->second);
-  // The handler may close the window and drop the last reference to us.
-  auto keep = control ? control->weak_from_this().lock() : nullptr;
+  const Hold hold = HoldAlive();
   bool swallowed = false;
   if (!Guarded([&] { swallowed = handler(key); })) return true;
   return swallowed;
@@ -183,7 +187,7 @@ bool ControlImpl::RaiseMouseDown(int x, int y) {
   auto it = handlers_.find("MouseDown");
   if (it == handlers_.end()) return false;
   const MouseDownHandler handler = std::get<MouseDownHandler>(it->second);
-  auto keep = control ? control->weak_from_this().lock() : nullptr;
+  const Hold hold = HoldAlive();
   Guarded([&] { handler(x, y); });
   return true;
 }
@@ -192,7 +196,7 @@ void ControlImpl::RaiseAction() {
   auto it = handlers_.find("Action");
   if (it == handlers_.end()) return;
   const ActionHandler handler = std::get<ActionHandler>(it->second);
-  auto keep = control ? control->weak_from_this().lock() : nullptr;
+  const Hold hold = HoldAlive();
   Guarded([&] { handler(); });
 }
 

@@ -88,6 +88,14 @@ class ControlImpl {
   // Follows the content's new size as the locks say.
   void LayOut(QSize contentSize);
 
+  // References that keep the control and its window alive while one of the
+  // control's handlers runs: a handler may close the window, dropping the
+  // registry's last reference to both, and still be running on them.
+  struct Hold {
+    Ref<Object> control, window;
+  };
+  Hold HoldAlive() const;
+
   // Raising the bound events from the widget; each runs guarded.
   // KeyDown: true when the key is swallowed (or the handler failed).
   bool RaiseKeyDown(const std::string& key);
