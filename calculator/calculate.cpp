@@ -6,9 +6,20 @@
 #include "framework/date.h"
 #include "shell/app.h"
 
+namespace {
+
+// Raised from a yield once the user has closed the window: the controls the click would read or
+// write are gone from the screen, and the program is ending.
+struct WindowClosed {};
+
+}  // namespace
+
 void ControlWnd::CalculateBtn_Action() {
   ReportSources sources;
-  sources.yield = [] { fw::BackgroundYield(); };
+  sources.yield = [this] {
+    fw::BackgroundYield();
+    if (Closed()) throw WindowClosed{};
+  };
   sources.longVersion = [] { return fw::NotNil(App())->LongVersion(); };
   sources.label = [this] { return LabelFld()->Text(); };
   sources.date = [] {
@@ -16,7 +27,12 @@ void ControlWnd::CalculateBtn_Action() {
     return ReportDate{now.ShortDate(), now.ShortTime()};
   };
 
-  const ReportOutcome outcome = CalculateReport(NVarsFld()->Text(), EigenFld()->Text(), sources);
+  ReportOutcome outcome;
+  try {
+    outcome = CalculateReport(NVarsFld()->Text(), EigenFld()->Text(), sources);
+  } catch (const WindowClosed&) {
+    return;
+  }
   if (outcome.refused) {
     fw::MsgBox(outcome.text);
     return;

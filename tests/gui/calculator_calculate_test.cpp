@@ -2,6 +2,7 @@
 // was; a completed click replaces the eigenvalues with the report and nothing else.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,24 @@ TEST_F(CalculatorTest, ALabelEditedWhileALongListIsComputedAppearsInTheReport) {
   fw::seams::SetYieldHook(nullptr);
   const std::string report = window_->EigenFld()->Text();
   EXPECT_NE(report.find("\n\nafter\n"), std::string::npos) << report.substr(0, 120);
+}
+
+TEST_F(CalculatorTest, ClosingTheWindowDuringCalculateEndsTheClickQuietly) {
+  Fill("301", "", "2.945\n1.778\n");
+  QWidget* calculate = calculator_test::WidgetOf(*window_->CalculateBtn());
+  const std::weak_ptr<class ControlWnd> watched = window_;
+  window_.reset();  // only the framework holds the window now
+  int yields = 0;
+  fw::seams::SetYieldHook([&] {
+    if (++yields == 1) watched.lock()->Close();
+  });
+  QTest::mouseClick(calculate, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  fw::seams::SetYieldHook(nullptr);
+  EXPECT_EQ(yields, 1);
+  EXPECT_TRUE(alerts_.log.empty());
+  EXPECT_TRUE(watched.expired());
+  EXPECT_TRUE(fw::QuitRequested());
+  EXPECT_NO_THROW(fw::RuntimeRun()) << "nothing failed on the way";
 }
 
 }  // namespace
