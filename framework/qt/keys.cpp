@@ -5,12 +5,20 @@
 
 namespace fw::qt {
 
-bool IsShortcutChord(const QKeyEvent& event) {
+bool IsChord(const QKeyEvent& event) {
   return event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
 }
 
+void PassChord(QKeyEvent& event, const std::function<void(QKeyEvent*)>& editor) {
+  QKeyEvent bare(event.type(), event.key(), event.modifiers(), event.nativeScanCode(),
+                 event.nativeVirtualKey(), event.nativeModifiers(), QString(), event.isAutoRepeat(),
+                 event.count(), event.device());
+  editor(&bare);
+  event.setAccepted(bare.isAccepted());
+}
+
 std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
-  if (IsShortcutChord(event)) return std::nullopt;
+  if (IsChord(event)) return std::nullopt;
   switch (event.key()) {
     case Qt::Key_Return:
       return std::string("\r");

@@ -150,8 +150,9 @@ bool RunCommand(Window& window, const std::string& itemName) {
 bool HandleShortcut(WindowImpl& impl, const QKeyEvent& event) {
   const Ref<MenuBar> tree = impl.EffectiveMenuBar();
   if (!tree) return false;
-  const auto modifiers =
-      event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+  // Meta stays in: shortcuts are Ctrl chords, so no Meta chord is one.
+  const auto modifiers = event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier |
+                                              Qt::AltModifier | Qt::MetaModifier);
   if (event.key() == 0 || event.key() == Qt::Key_unknown) return false;
   const QKeyCombination combination(modifiers, Qt::Key(event.key()));
   const Ref<MenuItem> item = FindByShortcut(*tree, combination);

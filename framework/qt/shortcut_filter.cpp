@@ -1,4 +1,4 @@
-// The application-wide filter that hands Ctrl keys to the window's menus.
+// The application-wide filter that hands chords to the window's menus.
 #include "framework/qt/shortcut_filter.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ class ShortcutFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!IsShortcutChord(*key)) return false;
+    if (!IsChord(*key)) return false;
     auto* window = dynamic_cast<MainWindow*>(static_cast<QWidget*>(watched)->window());
     if (!window || !window->owner) return false;
     return menus::HandleShortcut(*window->owner, *key);

@@ -2,6 +2,7 @@
 #include "framework/qt/text_area_impl.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -10,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include "framework/qt/keys.h"
 
 namespace fw {
 namespace {
@@ -46,7 +49,16 @@ void TextEditWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (qt::IsChord(*event)) {
+    qt::PassChord(*event, [this](QKeyEvent* bare) { QPlainTextEdit::keyPressEvent(bare); });
+    return;
+  }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextEditWidget::inputMethodEvent(QInputMethodEvent* event) {
+  const auto admitted = owner ? AreaOf(this)->AdmitCommitted(*event) : nullptr;
+  QPlainTextEdit::inputMethodEvent(admitted ? admitted.get() : event);
 }
 
 bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {

@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include "framework/alerts.h"
@@ -48,7 +49,7 @@ int TextControlImpl::EventKind(const std::string& event) const {
 }
 
 bool TextControlImpl::PreKey(QKeyEvent& event) {
-  if (qt::IsShortcutChord(event)) return false;
+  if (qt::IsChord(event)) return false;
   if (auto key = qt::KeyTextFor(event)) {
     if (RaiseKeyDown(*key)) return true;
   }
@@ -63,6 +64,26 @@ bool TextControlImpl::PreKey(QKeyEvent& event) {
     return false;
   Beep();
   return true;
+}
+
+std::unique_ptr<QInputMethodEvent> TextControlImpl::AdmitCommitted(const QInputMethodEvent& event) {
+  const QString committed = event.commitString();
+  if (committed.isEmpty()) return nullptr;
+  QString admitted;
+  for (const char32_t c : committed.toUcs4()) {
+    const QString character = QString::fromUcs4(&c, 1);
+    if (RaiseKeyDown(character.toStdString())) continue;
+    if (rules.Restricts() &&
+        !rules.Allows(WithSelectionReplaced(NormalizeInserted(admitted + character)))) {
+      Beep();
+      continue;
+    }
+    admitted += character;
+  }
+  if (admitted == committed) return nullptr;
+  auto cut = std::make_unique<QInputMethodEvent>(event.preeditString(), event.attributes());
+  cut->setCommitString(admitted, event.replacementStart(), event.replacementLength());
+  return cut;
 }
 
 std::optional<QString> TextControlImpl::Admit(QString text) {

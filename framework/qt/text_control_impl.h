@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "framework/qt/edit_rules.h"
 #include "framework/qt/fonts.h"
 
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace fw {
@@ -54,8 +56,14 @@ class TextControlImpl : public ControlImpl {
   bool TakesFocus() const override { return true; }
 
   // Run by the widget before its own handling of a key press; true when the
-  // key is used up (swallowed by KeyDown, or refused by the rules).
+  // key is used up (swallowed by KeyDown, or refused by the rules). A chord is
+  // not: the widget takes it without its text.
   bool PreKey(QKeyEvent& event);
+  // Text committed by an input method (a dead key, a compose sequence) goes
+  // character by character through KeyDown and the rules, as typed keys do.
+  // The event with its commit cut to what they admit, or nil when they admit
+  // all of it.
+  std::unique_ptr<QInputMethodEvent> AdmitCommitted(const QInputMethodEvent& event);
   // Text about to be pasted or dropped, cut to what the rules admit; nothing
   // when they admit none of it.
   std::optional<QString> Admit(QString text);

@@ -3,8 +3,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
+
+#include "framework/qt/keys.h"
 
 namespace fw {
 namespace {
@@ -44,7 +47,16 @@ void LineEditWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (qt::IsChord(*event)) {
+    qt::PassChord(*event, [this](QKeyEvent* bare) { QLineEdit::keyPressEvent(bare); });
+    return;
+  }
   QLineEdit::keyPressEvent(event);
+}
+
+void LineEditWidget::inputMethodEvent(QInputMethodEvent* event) {
+  const auto admitted = owner ? FieldOf(this)->AdmitCommitted(*event) : nullptr;
+  QLineEdit::inputMethodEvent(admitted ? admitted.get() : event);
 }
 
 TextFieldImpl::TextFieldImpl(LineEditWidget* widget) : TextControlImpl(widget, widget) {

@@ -14,6 +14,7 @@ namespace fw {
 class LineEditWidget : public QLineEdit, public OwnedWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 class TextFieldImpl : public TextControlImpl {

@@ -3,6 +3,7 @@
 // focus order and the locks.
 #include <QClipboard>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -201,6 +202,34 @@ TEST_F(ControlsTest, TheMaskAndTheLimitHoldForTypedAndPastedText) {
     EXPECT_EQ(count->Text(), c.after) << c.what;
     EXPECT_EQ(alerts.beeps, c.beeps) << c.what;
   }
+}
+
+TEST_F(ControlsTest, ComposedTextAndChordsKeepToKeyDownTheMaskAndTheLimit) {
+  std::vector<std::string> keys;
+  std::shared_ptr<TextArea> count;
+  OpenWindow([&](TestWindow& w) {
+    count = Place<TextArea>(w, "Count", 10, 10, 65, 20,
+                            {{"Mask", std::string("######")}, {"LimitText", 6}});
+    fw::InstallInstanceEventHandler(*count, "KeyDown",
+                                    fw::KeyDownHandler([&](const std::string& k) {
+                                      keys.push_back(k);
+                                      return k == "9";
+                                    }));
+  });
+  count->SetText("12");
+  count->SetSelStart(2);
+  Key(*count, Qt::Key_X, Qt::MetaModifier);
+  QTest::keyClick(fw::qt::WidgetOf(*count), ',', Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(count->Text(), "12") << "a chord that no menu serves inserts nothing";
+  EXPECT_TRUE(keys.empty());
+
+  // A dead key or an input method commits text instead of pressing keys.
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("3\u00e994567"));
+  QApplication::sendEvent(fw::qt::WidgetOf(*count), &commit);
+  EXPECT_EQ(keys, (std::vector<std::string>{"3", "\u00e9", "9", "4", "5", "6", "7"}));
+  EXPECT_EQ(count->Text(), "123456");
+  EXPECT_EQ(alerts.beeps, 2) << "the accent outside the mask, the 7 beyond the limit";
 }
 
 TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
