@@ -44,6 +44,8 @@ void Window::Show() {
   impl_->RefreshMenus();
   impl_->Place();
   QMainWindow* qt = impl_->qt;
+  // A minimised window is neither visible nor in front until it is restored.
+  if (qt->isMinimized()) qt->setWindowState(qt->windowState() & ~Qt::WindowMinimized);
   qt->show();
   qt->raise();
   qt->activateWindow();

@@ -125,6 +125,16 @@ TEST_F(WindowTest, TheUsersCloseRaisesCloseOnlyWhereTheWindowHasACloseBox) {
   EXPECT_EQ(fw::GetImplicitWindow(Recorder::kFullName), nullptr);
 }
 
+TEST_F(WindowTest, ShowRestoresAMinimisedWindow) {
+  auto window = fw::ImplicitInstance<Recorder>();
+  QMainWindow* qt = fw::qt::QtWindowOf(*window);
+  qt->showMinimized();
+  ASSERT_TRUE(qt->isMinimized());
+  window->Show();
+  EXPECT_FALSE(qt->isMinimized());
+  EXPECT_TRUE(window->Visible());
+}
+
 // A window of the calculator's shape: taller than its maximum height.
 class Tall : public fw::Window {
  public:
