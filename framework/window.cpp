@@ -136,6 +136,7 @@ void Window::AddControl(const std::string& name, const Ref<Control>& control) {
   impl.name = name;
   impl.Attach(this, impl_->content, impl_->contentSize);
   impl_->controls.push_back(control);
+  impl_->NoteCoveredControls();
   if (impl_->constructed) impl_->ApplyTabOrder();
 }
 

@@ -90,6 +90,7 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
     if (n == "Height") designed.setHeight(std::max(0, v));
     reference = CurrentContentSize();
     PlaceWidget();
+    if (window) window->Impl().NoteCoveredControls();
   } else if (n == "LockLeft" || n == "LockTop" || n == "LockRight" || n == "LockBottom") {
     const bool v = BoolSetting(n, value);
     (n == "LockLeft"    ? lockLeft
@@ -108,6 +109,7 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
     visible = BoolSetting(n, value);
     // A widget without its window would show as a window of its own.
     if (widget_ && widget_->parentWidget()) widget_->setVisible(visible);
+    if (window) window->Impl().NoteCoveredControls();
   } else if (n == "Enabled") {
     enabled = BoolSetting(n, value);
     if (widget_) widget_->setEnabled(enabled);
@@ -120,7 +122,9 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
 
 void ControlImpl::UpdateFocusPolicy() {
   if (!widget_) return;
-  widget_->setFocusPolicy(!TakesFocus() ? Qt::NoFocus : tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+  widget_->setFocusPolicy(!TakesFocus() || covered ? Qt::NoFocus
+                          : tabStop                ? Qt::StrongFocus
+                                                   : Qt::ClickFocus);
 }
 
 void ControlImpl::SetHandler(const std::string& event, EventHandler handler) {

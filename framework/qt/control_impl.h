@@ -61,6 +61,8 @@ class ControlImpl {
   bool lockLeft = true, lockTop = true, lockRight = false, lockBottom = false;
   int tabIndex = 0;
   bool tabStop = true, visible = true, enabled = true;
+  // Lies under a control drawn over it (see WindowImpl::NoteCoveredControls).
+  bool covered = false;
   std::map<std::string, SettingValue> received;
 
   void Apply(const std::string& name, const SettingValue& value);

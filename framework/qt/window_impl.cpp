@@ -207,6 +207,7 @@ void WindowImpl::ResizeContent(int w, int h) {
   UpdateSizeLimits();
   qt->resize(w, h + MenuBarHeight());
   for (const auto& control : controls) control->Impl().LayOut(contentSize);
+  NoteCoveredControls();
 }
 
 void WindowImpl::Place() {
@@ -223,6 +224,27 @@ void WindowImpl::Place() {
   const int x = available.x() + std::max(0, (available.width() - size.width()) / 2);
   const int y = available.y() + std::max(0, (available.height() - size.height()) / 2);
   qt->move(x, y);
+}
+
+void WindowImpl::NoteCoveredControls() {
+  // Strips no wider than this left showing beside a control drawn over
+  // another hold at most the lower one's frame.
+  constexpr int kSliver = 4;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    ControlImpl& below = controls[i]->Impl();
+    if (!below.Widget()) continue;
+    const QRect area = below.Widget()->geometry();
+    bool covered = false;
+    for (std::size_t j = i + 1; j < controls.size() && !covered; ++j) {
+      const ControlImpl& above = controls[j]->Impl();
+      covered =
+          above.visible && above.Widget() &&
+          above.Widget()->geometry().adjusted(-kSliver, -kSliver, kSliver, kSliver).contains(area);
+    }
+    if (covered == below.covered) continue;
+    below.covered = covered;
+    below.UpdateFocusPolicy();
+  }
 }
 
 void WindowImpl::ApplyTabOrder() {
@@ -242,7 +264,8 @@ void WindowImpl::FocusFirstControl() {
   ControlImpl* first = nullptr;
   for (const auto& control : controls) {
     ControlImpl& impl = control->Impl();
-    if (!impl.Widget() || !impl.TakesFocus() || !impl.tabStop || !impl.visible || !impl.enabled)
+    if (!impl.Widget() || !impl.TakesFocus() || !impl.tabStop || !impl.visible || !impl.enabled ||
+        impl.covered)
       continue;
     if (!first || impl.tabIndex < first->tabIndex) first = &impl;
   }
@@ -253,6 +276,7 @@ void WindowImpl::ContentResized(QSize size) {
   if (size == contentSize) return;
   contentSize = size;
   for (const auto& control : controls) control->Impl().LayOut(size);
+  NoteCoveredControls();
 }
 
 void WindowImpl::LayOutSurface() {

@@ -102,6 +102,9 @@ class WindowImpl {
   void ResizeContent(int w, int h);
   void Place();
   void ApplyTabOrder();
+  // A control that a later one, drawn over it, covers but for a sliver can be
+  // neither read nor clicked into: it takes no keyboard focus while it lies so.
+  void NoteCoveredControls();
   void FocusFirstControl();
   void ContentResized(QSize size);
   void LayOutSurface();

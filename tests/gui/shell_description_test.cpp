@@ -3,6 +3,7 @@
 // and its Control, About and Print commands.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "calculator/control_window.h"
 #include "calculator/report.h"
 #include "framework/controls.h"
+#include "framework/qt/testing.h"
 #include "framework/seams.h"
 #include "framework/text.h"
 #include "framework/window.h"
@@ -237,6 +239,18 @@ TEST_F(DescriptionWindow, BothAreasFollowEveryEdgeWhenResized) {
   window->Resize(10, 10);
   EXPECT_EQ(window->Width(), 64) << "never smaller than 64 by 64";
   EXPECT_EQ(window->Height(), 64);
+}
+
+TEST_F(DescriptionWindow, TheKeyboardIsInTheVisibleTextAndNeverInTheAreaUnderIt) {
+  const auto window = DescriptionWnd();
+  const auto focused = [&] {
+    const auto control = window->FocusedControl();
+    return control ? control->Name() : std::string("nothing");
+  };
+  window->Show();
+  EXPECT_EQ(focused(), "DescribeFld2");
+  QTest::keyClick(fw::qt::WidgetOf(*window->DescribeFld2()), Qt::Key_Tab);
+  EXPECT_EQ(focused(), "DescribeFld2");
 }
 
 TEST_F(DescriptionWindow, ControlAndAboutBringTheirWindowsForwardAndReturnFalse) {
