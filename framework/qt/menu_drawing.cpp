@@ -2,6 +2,7 @@
 #include "framework/qt/menu_drawing.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
@@ -42,6 +43,26 @@ QString Unescaped(QString text) {
   return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
+// Escape on a menu opened with the mouse closes it and leaves the keyboard
+// with the control that had it. Left to the toolkit, the bar would take the
+// keys until a second Escape, with nothing on the screen to say so. A menu
+// reached from the bar's own keyboard mode (Alt) goes back to it as usual.
+class EscapeCloses : public QObject {
+ public:
+  explicit EscapeCloses(QMenuBar* bar) : bar_(bar) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
+        bar_->window()->focusWidget() == bar_)
+      return false;
+    static_cast<QMenu*>(watched)->hide();
+    return true;
+  }
+
+ private:
+  QMenuBar* bar_;
+};
+
 }  // namespace
 
 std::string DrawnText(const MenuItem& item) {
@@ -56,7 +77,10 @@ std::string DrawnText(const MenuItem& item) {
 }
 
 DrawnMenus::DrawnMenus(QMenuBar* bar, WindowImpl& owner)
-    : bar_(bar), owner_(owner), context_(std::make_unique<QObject>()) {}
+    : bar_(bar),
+      owner_(owner),
+      context_(std::make_unique<QObject>()),
+      escape_(std::make_unique<EscapeCloses>(bar)) {}
 
 DrawnMenus::~DrawnMenus() {
   context_.reset();
@@ -90,6 +114,7 @@ bool DrawnMenus::Refresh(const Ref<MenuBar>& tree) {
   if (!apple.empty()) {
     if (!help) {
       help = bar_->addMenu(QStringLiteral("Help"));
+      help->installEventFilter(escape_.get());
       QObject::connect(help, &QMenu::aboutToShow, context_.get(),
                        [this] { owner_.RunMenuRound(); });
     } else if (!help->isEmpty()) {
@@ -105,6 +130,7 @@ QMenu* DrawnMenus::AddMenu(QMenu* parentMenu, const Ref<MenuItem>& item) {
   QMenu* menu = parentMenu ? parentMenu->addMenu(Escaped(DrawnText(*item)))
                            : bar_->addMenu(Escaped(DrawnText(*item)));
   entries_.push_back({menu->menuAction(), item});
+  if (!parentMenu) menu->installEventFilter(escape_.get());
   QObject::connect(menu, &QMenu::aboutToShow, context_.get(), [this] { owner_.RunMenuRound(); });
   AddEntries(menu, *item);
   return menu;

@@ -48,6 +48,8 @@ class DrawnMenus {
   WindowImpl& owner_;
   // Owns the connections: deleting it cuts them all.
   std::unique_ptr<QObject> context_;
+  // Watches the menus the bar opens (see EscapeCloses).
+  std::unique_ptr<QObject> escape_;
   std::vector<Entry> entries_;
   std::string drawn_;  // signature of the tree drawn
 };

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "framework/controls.h"
 #include "framework/menus.h"
@@ -180,6 +181,21 @@ TEST_F(MenusTest, OpeningADrawnMenuRunsTheRoundAndUpdatesWhatItShows) {
   EXPECT_EQ(journal.size(), 2u);
   EXPECT_FALSE(file->actions().at(0)->isEnabled());  // Print
   EXPECT_TRUE(file->actions().at(2)->isEnabled());   // Quit
+}
+
+TEST_F(MenusTest, EscapeClosesAMenuAndTheKeysGoBackToTheFocusedControl) {
+  QWidget* top = fw::qt::QtWindowOf(*window);
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  area->SetFocus();
+  QAction* title = DrawnBar()->actions().at(0);
+  QTest::mouseClick(DrawnBar(), Qt::LeftButton, {}, DrawnBar()->actionGeometry(title).center());
+  ASSERT_TRUE(title->menu()->isVisible());
+  QTest::keyClick(title->menu(), Qt::Key_Escape);
+  EXPECT_FALSE(title->menu()->isVisible());
+  QTest::keyClick(top->windowHandle(), '3');
+  QTest::keyClick(top->windowHandle(), '4');
+  EXPECT_EQ(area->Text(), "34");
 }
 
 TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
