@@ -50,6 +50,8 @@ int TextControlImpl::EventKind(const std::string& event) const {
 
 bool TextControlImpl::PreKey(QKeyEvent& event) {
   if (qt::IsChord(event)) return false;
+  // KeyDown may close the window; the rules are looked at after it.
+  const Hold hold = HoldAlive();
   if (auto key = qt::KeyTextFor(event)) {
     if (RaiseKeyDown(*key)) return true;
   }
@@ -69,6 +71,7 @@ bool TextControlImpl::PreKey(QKeyEvent& event) {
 std::unique_ptr<QInputMethodEvent> TextControlImpl::AdmitCommitted(const QInputMethodEvent& event) {
   const QString committed = event.commitString();
   if (committed.isEmpty()) return nullptr;
+  const Hold hold = HoldAlive();
   QString admitted;
   for (const char32_t c : committed.toUcs4()) {
     const QString character = QString::fromUcs4(&c, 1);
