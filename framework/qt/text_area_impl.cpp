@@ -2,6 +2,7 @@
 #include "framework/qt/text_area_impl.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -12,6 +13,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "framework/application.h"
+#include "framework/qt/document_slices.h"
 #include "framework/qt/keys.h"
 
 namespace fw {
@@ -19,6 +22,18 @@ namespace {
 
 TextAreaImpl* AreaOf(OwnedWidget* widget) {
   return static_cast<TextAreaImpl*>(widget->owner);
+}
+
+template <typename Step>
+struct AtExit {
+  Step step;
+  ~AtExit() { step(); }
+};
+
+// The control, kept alive while a long text is written: the window may close
+// while the slices let its events run.
+std::shared_ptr<Object> Kept(const ControlImpl& impl) {
+  return impl.control ? impl.control->weak_from_this().lock() : nullptr;
 }
 
 }  // namespace
@@ -72,6 +87,19 @@ void TextEditWidget::insertFromMimeData(const QMimeData* source) {
   std::optional<QString> text = UnixLineEndings(source->text());
   if (owner) text = AreaOf(this)->Admit(*text);
   if (!text) return;
+  if (owner && text->size() > qt::kShortText) {
+    // Written from the event loop, where the widget may go between the
+    // slices without taking the toolkit's code that called this along.
+    QPointer<TextEditWidget> self(this);
+    QMetaObject::invokeMethod(
+        qApp,
+        [self, pasted = *text] {
+          if (self && self->owner) Guarded([&] { AreaOf(self)->PasteLong(pasted); });
+        },
+        Qt::QueuedConnection);
+    return;
+  }
+  if (owner) AreaOf(this)->NotePasted(*text);
   QTextCursor cursor = textCursor();
   cursor.insertText(*text);
   setTextCursor(cursor);
@@ -92,16 +120,104 @@ QString TextAreaImpl::RawText() const {
 }
 
 std::string TextAreaImpl::Text() const {
+  if (writing_) return writing_->before;
   return RawText().toStdString();
 }
 
 void TextAreaImpl::SetText(const std::string& text) {
   if (!Edit()) return;
-  // Straight into the document: the editor's own setPlainText would give the
-  // whole new text the format at the caret, and costs a pass more.
-  Edit()->document()->setPlainText(UnixLineEndings(QString::fromStdString(text)));
-  QTextCursor cursor(Edit()->document());
-  Edit()->setTextCursor(cursor);
+  const auto kept = Kept(*this);
+  if (static_cast<qsizetype>(text.size()) <= qt::kShortText) {
+    ++writes_;
+    StopWriting();
+    BreakAnywhere(qt::HasLongRun(text));
+    // Straight into the document: the editor's own setPlainText would give
+    // the whole new text the format at the caret, and costs a pass more.
+    Edit()->document()->setPlainText(UnixLineEndings(QString::fromStdString(text)));
+    Edit()->setTextCursor(QTextCursor(Edit()->document()));
+    return;
+  }
+  QPointer<QTextDocument> document = Edit()->document();
+  WriteLong(
+      [&] {
+        // Undo starts afresh with a new text, as it does for a short one.
+        document->setUndoRedoEnabled(false);
+        document->setPlainText(QString());
+        BreakAnywhere(qt::HasLongRun(text));
+        Edit()->setTextCursor(QTextCursor(document));
+        return QTextCursor(document);
+      },
+      qt::Utf8Pieces(text));
+  if (document) document->setUndoRedoEnabled(true);
+}
+
+void TextAreaImpl::PasteLong(const QString& text) {
+  if (!Edit() || ReadOnly()) return;
+  const auto kept = Kept(*this);
+  NotePasted(text);
+  const QTextCursor cursor = WriteLong([&] { return Edit()->textCursor(); }, qt::TextPieces(text));
+  if (!cursor.isNull() && Edit()) {
+    Edit()->setTextCursor(cursor);
+    Edit()->ensureCursorVisible();
+  }
+}
+
+QTextCursor TextAreaImpl::WriteLong(const std::function<QTextCursor()>& start,
+                                    const qt::PieceSource& pieces) {
+  if (!writing_) {
+    writing_ = Writing{Text(), Edit()->isReadOnly(), Edit()->textInteractionFlags()};
+    Edit()->setReadOnly(true);
+  }
+  const std::uint64_t write = ++writes_;
+  const auto current = [&] { return Edit() && writes_ == write; };
+  // However the write ends, unless another took its place, the area is the
+  // user's again.
+  const AtExit release{[&] {
+    if (writes_ == write) StopWriting();
+  }};
+  QTextCursor cursor = start();
+  if (!qt::InsertInSlices(cursor, pieces, current) || !current()) return {};
+  return cursor;
+}
+
+QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
+  runs.clear();
+  if (!Edit()) return {};
+  if (writing_) return QString::fromStdString(writing_->before);
+  const QTextDocument* document = Edit()->document();
+  // Plain text has no character format of its own: only a text with styled
+  // runs is worth a walk over every fragment.
+  const QList<QTextFormat> formats = document->allFormats();
+  if (std::any_of(formats.begin(), formats.end(), [](const QTextFormat& format) {
+        return format.isCharFormat() && !format.properties().isEmpty();
+      })) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.charFormat().properties().isEmpty())
+          runs.append({fragment.position(), fragment.length(), fragment.charFormat()});
+      }
+  }
+  return RawText();
+}
+
+void TextAreaImpl::NotePasted(QStringView text) {
+  if (qt::HasLongRun(text)) BreakAnywhere(true);
+}
+
+void TextAreaImpl::BreakAnywhere(bool anywhere) {
+  const auto mode =
+      anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+  if (Edit()->wordWrapMode() != mode) Edit()->setWordWrapMode(mode);
+}
+
+void TextAreaImpl::StopWriting() {
+  if (!writing_) return;
+  const Writing done = std::move(*writing_);
+  writing_.reset();
+  if (!Edit()) return;
+  Edit()->setReadOnly(done.readOnly);
+  Edit()->setTextInteractionFlags(done.interaction);
 }
 
 std::int64_t TextAreaImpl::SelStart() const {
@@ -208,7 +324,13 @@ void TextAreaImpl::Copy() {
   if (Edit()) Edit()->copy();
 }
 void TextAreaImpl::Paste() {
-  if (Edit()) Edit()->paste();
+  if (!Edit()) return;
+  const QString text = QGuiApplication::clipboard()->text();
+  if (text.size() <= qt::kShortText || ReadOnly()) {
+    Edit()->paste();
+    return;
+  }
+  if (auto admitted = Admit(text)) PasteLong(*admitted);
 }
 void TextAreaImpl::Clear() {
   if (!Edit() || ReadOnly()) return;

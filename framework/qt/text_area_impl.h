@@ -7,7 +7,12 @@
 #endif
 
 #include <QPlainTextEdit>
+#include <QTextLayout>
+#include <cstdint>
+#include <functional>
+#include <optional>
 
+#include "framework/qt/document_slices.h"
 #include "framework/qt/text_control_impl.h"
 
 namespace fw {
@@ -52,6 +57,14 @@ class TextAreaImpl : public TextControlImpl {
 
   bool ApplyOwn(const std::string& name, const SettingValue& value) override;
 
+  // Puts a long pasted text (line breaks as LF, admitted by the rules) in
+  // place of the selection a slice at a time, as one undo step.
+  void PasteLong(const QString& text);
+  // A pasted text with a long run in it: lines are broken anywhere from now on.
+  void NotePasted(QStringView text);
+  // The text that a print-out shows, with its bold and other styled runs.
+  QString PrintedText(QList<QTextLayout::FormatRange>& runs) const;
+
   bool styled = true;
   bool hideSelection = true;
   QColor textColor{Qt::black};
@@ -72,6 +85,23 @@ class TextAreaImpl : public TextControlImpl {
   // document's cursor positions.
   QString RawText() const;
   bool BoldAt(int position) const;
+  void BreakAnywhere(bool anywhere);
+
+  // While a long text is written into the area, the program still sees the
+  // text from before, and the user can't edit the half-written one; another
+  // text set meanwhile takes its place.
+  struct Writing {
+    std::string before;
+    bool readOnly = false;
+    Qt::TextInteractionFlags interaction;
+  };
+  // Writes the pieces at the cursor that `start` gives once the area is
+  // being written; a null cursor when the write did not end as the area's
+  // last.
+  QTextCursor WriteLong(const std::function<QTextCursor()>& start, const qt::PieceSource& pieces);
+  void StopWriting();
+  std::optional<Writing> writing_;
+  std::uint64_t writes_ = 0;
 };
 
 }  // namespace fw
