@@ -100,10 +100,15 @@ Ref<StyledTextPrinter> TextArea::StyledTextPrinterFor(Graphics& surface, int wid
   auto& impl = static_cast<TextAreaImpl&>(Impl());
   auto kept = std::static_pointer_cast<Graphics>(surface.weak_from_this().lock());
   if (!kept) throw NilObjectException("The page surface is gone.");
-  QTextDocument empty;
-  const QTextDocument& source = impl.Edit() ? *impl.Edit()->document() : empty;
+  PrintedText printed;
+  printed.text = impl.PrintedText(printed.runs);
+  if (impl.Edit()) {
+    printed.font = impl.Edit()->document()->defaultFont();
+    printed.option = impl.Edit()->document()->defaultTextOption();
+  }
+  printed.color = impl.textColor;
   return std::make_shared<StyledTextPrinter>(
-      std::make_unique<StyledTextPrinterImpl>(source, impl.textColor, kept, width));
+      std::make_unique<StyledTextPrinterImpl>(std::move(printed), kept, width));
 }
 
 void PrintTextArea(TextArea& area) {

@@ -1,65 +1,97 @@
 // The styled text printer.
 #include "framework/qt/text_printer_impl.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QTextBlock>
-#include <QTextLayout>
+#include <algorithm>
 
+#include "framework/qt/document_slices.h"
 #include "framework/qt/graphics_impl.h"
 
 namespace fw {
 
-StyledTextPrinterImpl::StyledTextPrinterImpl(const QTextDocument& source, QColor textColor,
-                                             Ref<Graphics> surface, int widthPoints)
-    : document_(source.clone()), textColor_(textColor), surface_(std::move(surface)) {
-  GraphicsImpl& graphics = surface_->Impl();
-  width_ = std::max(1, widthPoints) * graphics.UnitsPerPoint();
-  if (source.isEmpty()) return;
+StyledTextPrinterImpl::StyledTextPrinterImpl(PrintedText text, Ref<Graphics> surface,
+                                             int widthPoints)
+    : printed_(std::move(text)), surface_(std::move(surface)) {
+  width_ = std::max(1, widthPoints) * surface_->Impl().UnitsPerPoint();
   // Laid out for the printer, so that point sizes come out right on paper; a
   // size in layout units is a size in points there.
-  QFont font = document_->defaultFont();
-  if (font.pixelSize() > 0) {
-    font.setPointSizeF(font.pixelSize());
-    document_->setDefaultFont(font);
+  if (printed_.font.pixelSize() > 0) printed_.font.setPointSizeF(printed_.font.pixelSize());
+  if (printed_.text.isEmpty()) {
+    next_ = -1;
+    return;
   }
-  document_->documentLayout()->setPaintDevice(&graphics.Printer());
-  document_->setDocumentMargin(0);
-  document_->setTextWidth(width_);
-  for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
-    document_->documentLayout()->blockBoundingRect(block);
-    const QTextLayout* layout = block.layout();
-    if (!layout) continue;
-    const double origin = layout->position().y();
-    for (int i = 0; i < layout->lineCount(); ++i) {
-      const QTextLine line = layout->lineAt(i);
-      lines_.push_back({origin + line.y(), origin + line.y() + line.height()});
+  Advance();
+}
+
+StyledTextPrinterImpl::~StyledTextPrinterImpl() = default;
+
+bool StyledTextPrinterImpl::StartParagraph() {
+  if (paragraph_) paragraph_->endLayout();
+  paragraph_.reset();
+  if (next_ < 0) return false;
+  const qsizetype start = next_;
+  qsizetype end = printed_.text.indexOf(u'\n', start);
+  next_ = end < 0 ? -1 : end + 1;
+  if (end < 0) end = printed_.text.size();
+  const QString text = printed_.text.mid(start, end - start);
+
+  QList<QTextLayout::FormatRange> runs;
+  const auto& all = printed_.runs;
+  while (runIndex_ < all.size() && all[runIndex_].start + all[runIndex_].length <= start)
+    ++runIndex_;
+  for (qsizetype i = runIndex_; i < all.size() && all[i].start < end; ++i) {
+    const int from = std::max<int>(all[i].start, static_cast<int>(start));
+    const int to = std::min<int>(all[i].start + all[i].length, static_cast<int>(end));
+    if (to > from) runs.append({from - static_cast<int>(start), to - from, all[i].format});
+  }
+
+  paragraph_ = std::make_unique<QTextLayout>(text, printed_.font, &surface_->Impl().Printer());
+  QTextOption option = printed_.option;
+  // Looking for a word boundary first goes over the whole of a long run for
+  // every line; such a paragraph is broken anywhere.
+  if (qt::HasLongRun(text)) option.setWrapMode(QTextOption::WrapAnywhere);
+  paragraph_->setTextOption(option);
+  paragraph_->setFormats(runs);
+  paragraph_->beginLayout();
+  paragraphTop_ = 0;
+  return true;
+}
+
+void StyledTextPrinterImpl::Advance() {
+  line_ = QTextLine();
+  while (true) {
+    if (paragraph_) {
+      line_ = paragraph_->createLine();
+      if (line_.isValid()) break;
     }
+    if (!StartParagraph()) return;
   }
+  line_.setLineWidth(width_);
+  line_.setPosition(QPointF(0, paragraphTop_));
+  paragraphTop_ += line_.height();
 }
 
 void StyledTextPrinterImpl::DrawBlock(int x, int y, int height) {
   if (AtEnd()) return;
   GraphicsImpl& graphics = surface_->Impl();
   const double scale = graphics.UnitsPerPoint();
-  const double room = std::max(0, height) * scale;
-  const double top = lines_[next_].top;
-  std::size_t end = next_ + 1;  // a line taller than the block still goes, alone
   // A hair of slack: line heights are fractions of device units.
-  while (end < lines_.size() && lines_[end].bottom - top <= room + 0.01) ++end;
-  const double bottom = lines_[end - 1].bottom;
+  const double room = std::max(0, height) * scale + 0.01;
   QPainter& painter = graphics.Painter();
   painter.save();
-  painter.translate(x * scale, y * scale - top);
-  const QRectF clip(0, top, width_, std::min(bottom - top, std::max(room, 1.0)));
-  painter.setClipRect(clip);
-  QAbstractTextDocumentLayout::PaintContext context;
-  // The layout draws every line that so much as touches its clip, and a PDF
-  // keeps clipped text: the neighbouring lines would print twice, hidden.
-  context.clip = clip.height() > 2 ? clip.adjusted(0, 1, 0, -1) : clip;
-  context.palette.setColor(QPalette::Text, textColor_);
-  document_->documentLayout()->draw(&painter, context);
+  painter.translate(x * scale, y * scale);
+  painter.setPen(printed_.color);
+  // A line taller than the whole block still goes, alone and cut to the
+  // block, so that printing always advances.
+  painter.setClipRect(QRectF(0, 0, width_, std::max(room, 1.0)));
+  double used = 0;
+  bool first = true;
+  while (!AtEnd() && (first || used + line_.height() <= room)) {
+    line_.draw(&painter, QPointF(0, used - line_.y()));
+    used += line_.height();
+    first = false;
+    Advance();
+  }
   painter.restore();
-  next_ = end;
 }
 
 }  // namespace fw

@@ -1,14 +1,19 @@
-// Lays a copy of a text area's document out at the print width and draws it
-// block by block, each block ending at a line boundary.
+// Draws a text area's text block by block at the print width, each block
+// ending at a line boundary. Only what the next block needs is laid out, a
+// paragraph at a time and, in a long paragraph, a line at a time, so that
+// printing costs the same for every page however long the text.
 #pragma once
 #ifndef ZELVORA_FRAMEWORK_QT_SIDE
 #error "framework/qt/ is the framework's own: outside it, include framework/*.h"
 #endif
 
 #include <QColor>
-#include <QTextDocument>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QTextLayout>
+#include <QTextOption>
 #include <memory>
-#include <vector>
 
 #include "framework/printing.h"
 
@@ -16,23 +21,37 @@ namespace fw {
 
 class GraphicsImpl;
 
+// What is printed: the text with LF between its paragraphs, and its styled
+// runs (positions in the text, in order).
+struct PrintedText {
+  QString text;
+  QList<QTextLayout::FormatRange> runs;
+  QFont font;
+  QTextOption option;
+  QColor color;
+};
+
 class StyledTextPrinterImpl {
  public:
-  StyledTextPrinterImpl(const QTextDocument& source, QColor textColor, Ref<Graphics> surface,
-                        int widthPoints);
+  StyledTextPrinterImpl(PrintedText text, Ref<Graphics> surface, int widthPoints);
+  ~StyledTextPrinterImpl();
   void DrawBlock(int x, int y, int height);
-  bool AtEnd() const { return next_ >= lines_.size(); }
+  bool AtEnd() const { return !line_.isValid(); }
 
  private:
-  struct Line {
-    double top, bottom;  // in the document, device units
-  };
-  std::unique_ptr<QTextDocument> document_;
-  QColor textColor_;
-  Ref<Graphics> surface_;  // kept: the printer outlives no surface it draws on
-  double width_;           // device units
-  std::vector<Line> lines_;
-  std::size_t next_ = 0;
+  // Makes line_ the next line to draw, starting the next paragraph when the
+  // current one has no more; leaves it invalid at the end of the text.
+  void Advance();
+  bool StartParagraph();
+
+  PrintedText printed_;
+  Ref<Graphics> surface_;   // kept: the printer outlives no surface it draws on
+  double width_;            // device units
+  qsizetype next_ = 0;      // where the paragraph after the current one starts
+  qsizetype runIndex_ = 0;  // the first styled run that may reach it
+  std::unique_ptr<QTextLayout> paragraph_;
+  double paragraphTop_ = 0;  // of the next line within its paragraph
+  QTextLine line_;
 };
 
 }  // namespace fw
