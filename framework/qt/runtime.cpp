@@ -72,6 +72,49 @@ void Describe(const std::exception_ptr& error, std::string& type, std::string& m
   }
 }
 
+// While the toolkit starts: it ends the process with a fatal message when it
+// can reach no display, advising to reinstall the program. That is said here
+// in one plain line instead, with status 1; what else it says meanwhile is
+// passed on once it has started.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+std::vector<HeldMessage>* heldMessages = nullptr;
+
+void NoDisplay() {
+  const QByteArray display = qgetenv("DISPLAY");
+  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+  if (display.isEmpty() && wayland.isEmpty())
+    std::fprintf(stderr,
+                 "Zelvora: there is no display to show its windows on (DISPLAY is not set).\n");
+  else
+    std::fprintf(stderr, "Zelvora: the display \"%s\" can't be opened.\n",
+                 (display.isEmpty() ? wayland : display).constData());
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+void HoldWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) NoDisplay();
+  heldMessages->push_back({type, QByteArray(context.category), text});
+}
+
+QApplication* StartToolkit(int& argc, char** argv) {
+  std::vector<HeldMessage> held;
+  heldMessages = &held;
+  const QtMessageHandler previous = qInstallMessageHandler(HoldWhileStarting);
+  auto* app = new QApplication(argc, argv);
+  qInstallMessageHandler(previous);
+  heldMessages = nullptr;
+  for (const HeldMessage& message : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    qt_message_output(message.type, context, message.text);
+  }
+  return app;
+}
+
 }  // namespace
 
 namespace runtime {
@@ -122,7 +165,7 @@ void RuntimeInit() {
   static int argc = 1;
   static char name[] = "zelvora";
   static char* argv[] = {name, nullptr};
-  R().app = new QApplication(argc, argv);
+  R().app = StartToolkit(argc, argv);
   // QApplication adopts the user's locale for the C library; numbers are read
   // and written in the C locale.
   std::setlocale(LC_NUMERIC, "C");

@@ -3,11 +3,22 @@
 # calculator window between two and three and a half seconds after the
 # program starts, and quitting from the keyboard ends the process with
 # status 0. Command-line arguments that Qt would act on must change nothing.
+# With no display to open, the program says so in one line and ends with
+# status 1.
 # Usage: startup_test.sh <path to the zelvora binary>
 set -euo pipefail
 
 bin=${1:?usage: startup_test.sh <zelvora binary>}
 unset QT_QPA_PLATFORM
+
+set +e
+no_display=$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin" 2>&1 >/dev/null)
+status=$?
+set -e
+if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$no_display")" -ne 1 ] || ! grep -q display <<<"$no_display"; then
+  echo "without a display: status $status, said: $no_display" >&2
+  exit 1
+fi
 
 source "$(dirname "$(realpath "$0")")/x_session.sh"
 app_pid=
