@@ -2,6 +2,7 @@
 // was; a completed click replaces the eigenvalues with the report and nothing else.
 #include <gtest/gtest.h>
 
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,6 +110,23 @@ TEST_F(CalculatorTest, ClosingTheWindowDuringCalculateEndsTheClickQuietly) {
   EXPECT_TRUE(watched.expired());
   EXPECT_TRUE(fw::QuitRequested());
   EXPECT_NO_THROW(fw::RuntimeRun()) << "nothing failed on the way";
+}
+
+TEST_F(CalculatorTest, AClickWhileALongReportIsWrittenSeesTheValuesAsTheyWere) {
+  std::string values;
+  for (int i = 0; i < 50000; ++i) values += "1.5\n";
+  Fill("301", "", values);
+  int dates = 0;
+  // The date is read after the last yield, just before the report is written.
+  fw::seams::SetClock([&] {
+    if (dates++ == 0) QTimer::singleShot(0, [&] { window_->CalculateBtn()->Push(); });
+    return std::chrono::system_clock::time_point(std::chrono::seconds(1767225600));
+  });
+  window_->CalculateBtn()->Push();
+  EXPECT_EQ(dates, 2) << "the second click ran while the report was written";
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(alerts_.messages.empty());
+  EXPECT_EQ(window_->EigenFld()->Text().rfind("Zelvora", 0), 0u);
 }
 
 }  // namespace

@@ -232,6 +232,18 @@ TEST_F(ControlsTest, ComposedTextAndChordsKeepToKeyDownTheMaskAndTheLimit) {
   EXPECT_EQ(alerts.beeps, 2) << "the accent outside the mask, the 7 beyond the limit";
 }
 
+TEST_F(ControlsTest, APastedLineOfMillionsOfCharactersWithNoBreakComesBackWhole) {
+  std::shared_ptr<TextArea> area;
+  auto window =
+      OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 300, 200); });
+  area->SetFocus();
+  QString line;
+  while (line.size() < 3000000) line += "2.9451.7781.396";
+  QApplication::clipboard()->setText(line);
+  EXPECT_TRUE(window->RunMenuCommand("EditPaste"));
+  EXPECT_EQ(area->Text(), line.toStdString());
+}
+
 TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
   std::shared_ptr<TextField> label;
   OpenWindow([&](TestWindow& w) {

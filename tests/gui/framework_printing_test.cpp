@@ -116,5 +116,28 @@ TEST_F(PrintingTest, ALineTallerThanABlockIsDrawnAloneSoPrintingAdvances) {
   EXPECT_EQ(blocks, 3);  // two lines and the empty last one
 }
 
+TEST_F(PrintingTest, ATextFarLongerThanOneLayoutReachesPrintsEveryLineOnce) {
+  // 26,000 lines of 72 points run past two million points, beyond the
+  // coordinates that one layout of the whole text could hold.
+  area->SetTextSize(72);
+  area->SetText(Lines(26000));
+  fw::seams::SetPrintDialogToPdf(pdf);
+  {
+    auto surface = fw::OpenPrinterDialog();
+    auto printer = area->StyledTextPrinterFor(*surface, 540);
+    for (int blocks = 0; !printer->EndOfFile() && blocks < 5000; ++blocks) {
+      printer->DrawBlock(0, 0, 720);
+      if (!printer->EndOfFile()) surface->NextPage();
+    }
+    EXPECT_TRUE(printer->EndOfFile());
+  }
+  QProcess text;
+  text.start("pdftotext", {QString::fromStdString(pdf), "-"});
+  text.waitForFinished(60000);
+  const QString out = QString::fromUtf8(text.readAllStandardOutput());
+  for (int i : {1, 24000, 25000, 26000})
+    EXPECT_EQ(out.count(QRegularExpression(QString("\\bLine %1\\b").arg(i))), 1) << i;
+}
+
 }  // namespace
 }  // namespace framework_test
