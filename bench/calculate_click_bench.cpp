@@ -6,26 +6,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/eigenvalue_list.h"
 #include "calculator/control_window.h"
 #include "framework/application.h"
 #include "shell/app.h"
 
 namespace {
 
-std::string Eigenvalues(std::int64_t count) {
-  static const char* const kValues[] = {"2.945", "1.778", "1.396", "0.717", "0.629",
-                                        "0.535", "0.478", "0.289", "0.251", "12.5"};
-  std::string text;
-  for (std::int64_t i = 0; i < count; ++i) {
-    text += kValues[i % 10];
-    text += '\n';
-  }
-  return text;
-}
-
 void BM_CalculateClick(benchmark::State& state) {
   const auto window = ControlWnd();
-  const std::string values = Eigenvalues(state.range(0));
+  const std::string values = EigenvalueList(state.range(0));
   window->NVarsFld()->SetText("301");
   for (auto _ : state) {
     state.PauseTiming();
@@ -38,7 +28,7 @@ void BM_CalculateClick(benchmark::State& state) {
 
 void BM_ShowReportOnly(benchmark::State& state) {
   const auto window = ControlWnd();
-  const std::string values = Eigenvalues(state.range(0));
+  const std::string values = EigenvalueList(state.range(0));
   window->NVarsFld()->SetText("301");
   window->EigenFld()->SetText(values);
   window->CalculateBtn()->Push();

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/eigenvalue_list.h"
 #include "calculator/control_window.h"
 #include "framework/application.h"
 #include "shell/app.h"
@@ -19,17 +20,6 @@ double PeakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux gives kilobytes
-}
-
-std::string Eigenvalues(long count) {
-  static const char* const kValues[] = {"2.945", "1.778", "1.396", "0.717", "0.629",
-                                        "0.535", "0.478", "0.289", "0.251", "12.5"};
-  std::string text;
-  for (long i = 0; i < count; ++i) {
-    text += kValues[i % 10];
-    text += '\n';
-  }
-  return text;
 }
 
 long CountLines(const std::string& text) {
@@ -49,7 +39,7 @@ int main(int argc, char** argv) {
   const double started = PeakMegabytes();
 
   window->NVarsFld()->SetText("301");
-  window->EigenFld()->SetText(Eigenvalues(count));
+  window->EigenFld()->SetText(EigenvalueList(count));
   const double pasted = PeakMegabytes();
   window->CalculateBtn()->Push();
   const double clicked = PeakMegabytes();

@@ -17,23 +17,13 @@
 #include <functional>
 #include <string>
 
+#include "bench/eigenvalue_list.h"
 #include "calculator/control_window.h"
 #include "framework/application.h"
 #include "framework/seams.h"
 #include "shell/app.h"
 
 namespace {
-
-std::string Eigenvalues(long count) {
-  static const char* const kValues[] = {"2.945", "1.778", "1.396", "0.717", "0.629",
-                                        "0.535", "0.478", "0.289", "0.251", "12.5"};
-  std::string text;
-  for (long i = 0; i < count; ++i) {
-    text += kValues[i % 10];
-    text += '\n';
-  }
-  return text;
-}
 
 // A wrong clipboard: digits and points with no space and no line break in them.
 std::string OneLine(long bytes) {
@@ -105,7 +95,7 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
 
   if (what == "paste-line" || what == "paste-lines") {
-    const std::string text = what == "paste-line" ? OneLine(count) : Eigenvalues(count);
+    const std::string text = what == "paste-line" ? OneLine(count) : EigenvalueList(count);
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     window->EigenFld()->SetFocus();
     const Measure m = Measured([&] { window->RunMenuCommand("EditPaste"); });
@@ -115,7 +105,7 @@ int main(int argc, char** argv) {
     }
     Report(what == "paste-line" ? "paste_line" : "paste_lines", m);
   } else if (what == "calculate" || what == "clear") {
-    window->EigenFld()->SetText(Eigenvalues(count));
+    window->EigenFld()->SetText(EigenvalueList(count));
     const Measure calculate = Measured([&] { window->CalculateBtn()->Push(); });
     if (window->EigenFld()->Text().rfind("Zelvora", 0) != 0) {
       std::fprintf(stderr, "long_texts: no report after Calculate\n");
