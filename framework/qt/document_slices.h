@@ -1,6 +1,9 @@
 // Long texts for a text area: written into its document a slice at a time,
 // with pending events run between slices so that the window keeps answering.
 #pragma once
+#ifndef ZELVORA_FRAMEWORK_QT_SIDE
+#error "framework/qt/ is the framework's own: outside it, include framework/*.h"
+#endif
 
 #include <QString>
 #include <QStringView>
