@@ -52,7 +52,6 @@ bool StyledTextPrinterImpl::StartParagraph() {
   paragraph_->setTextOption(option);
   paragraph_->setFormats(runs);
   paragraph_->beginLayout();
-  paragraphTop_ = 0;
   return true;
 }
 
@@ -66,8 +65,9 @@ void StyledTextPrinterImpl::Advance() {
     if (!StartParagraph()) return;
   }
   line_.setLineWidth(width_);
-  line_.setPosition(QPointF(0, paragraphTop_));
-  paragraphTop_ += line_.height();
+  // Every line at the top of its paragraph: in a paragraph of millions of characters the real
+  // offsets would run past what the layout's fixed-point coordinates hold.
+  line_.setPosition(QPointF(0, 0));
 }
 
 void StyledTextPrinterImpl::DrawBlock(int x, int y, int height) {
@@ -86,7 +86,7 @@ void StyledTextPrinterImpl::DrawBlock(int x, int y, int height) {
   double used = 0;
   bool first = true;
   while (!AtEnd() && (first || used + line_.height() <= room)) {
-    line_.draw(&painter, QPointF(0, used - line_.y()));
+    line_.draw(&painter, QPointF(0, used));
     used += line_.height();
     first = false;
     Advance();

@@ -50,7 +50,6 @@ class StyledTextPrinterImpl {
   qsizetype next_ = 0;      // where the paragraph after the current one starts
   qsizetype runIndex_ = 0;  // the first styled run that may reach it
   std::unique_ptr<QTextLayout> paragraph_;
-  double paragraphTop_ = 0;  // of the next line within its paragraph
   QTextLine line_;
 };
 
