@@ -14,7 +14,7 @@ namespace fw {
 namespace {
 
 TextControlImpl& TextImpl(const Control& control) {
-  return static_cast<TextControlImpl&>(control.Impl());
+  return static_cast<TextControlImpl&>(ImplOf(control));
 }
 
 }  // namespace
@@ -148,20 +148,20 @@ void PushButton::SetProperty(const std::string& name, const SettingValue& value)
   Control::SetProperty(name, value);
 }
 std::string PushButton::Caption() const {
-  return static_cast<PushButtonImpl&>(Impl()).caption;
+  return static_cast<PushButtonImpl&>(ImplOf(*this)).caption;
 }
 void PushButton::SetTextSize(float points) {
-  auto& impl = static_cast<PushButtonImpl&>(Impl());
+  auto& impl = static_cast<PushButtonImpl&>(ImplOf(*this));
   impl.font.size = points;
   impl.UpdateFont();
 }
 void PushButton::SetTextUnit(int unit) {
-  auto& impl = static_cast<PushButtonImpl&>(Impl());
+  auto& impl = static_cast<PushButtonImpl&>(ImplOf(*this));
   impl.font.unit = unit;
   impl.UpdateFont();
 }
 void PushButton::Push() {
-  auto& impl = static_cast<PushButtonImpl&>(Impl());
+  auto& impl = static_cast<PushButtonImpl&>(ImplOf(*this));
   const ActionHandler* action = impl.Action();
   if (!action || !impl.enabled) return;
   // Called by the program, so a failure goes straight back to it.
@@ -175,15 +175,15 @@ void StaticText::SetProperty(const std::string& name, const SettingValue& value)
   Control::SetProperty(name, value);
 }
 std::string StaticText::Text() const {
-  return static_cast<StaticTextImpl&>(Impl()).text;
+  return static_cast<StaticTextImpl&>(ImplOf(*this)).text;
 }
 void StaticText::SetTextSize(float points) {
-  auto& impl = static_cast<StaticTextImpl&>(Impl());
+  auto& impl = static_cast<StaticTextImpl&>(ImplOf(*this));
   impl.font.size = points;
   impl.UpdateFont();
 }
 float StaticText::TextSize() const {
-  return static_cast<StaticTextImpl&>(Impl()).font.size;
+  return static_cast<StaticTextImpl&>(ImplOf(*this)).font.size;
 }
 
 Canvas::Canvas() : Control(std::make_unique<PictureControlImpl>(false)) {}
@@ -191,10 +191,10 @@ void Canvas::SetProperty(const std::string& name, const SettingValue& value) {
   Control::SetProperty(name, value);
 }
 void Canvas::SetBackdrop(const Ref<Picture>& picture) {
-  static_cast<PictureControlImpl&>(Impl()).SetPicture(picture);
+  static_cast<PictureControlImpl&>(ImplOf(*this)).SetPicture(picture);
 }
 Ref<Picture> Canvas::Backdrop() const {
-  return static_cast<PictureControlImpl&>(Impl()).CurrentPicture();
+  return static_cast<PictureControlImpl&>(ImplOf(*this)).CurrentPicture();
 }
 
 ImageWell::ImageWell() : Control(std::make_unique<PictureControlImpl>(true)) {}
@@ -202,10 +202,10 @@ void ImageWell::SetProperty(const std::string& name, const SettingValue& value) 
   Control::SetProperty(name, value);
 }
 void ImageWell::SetImage(const Ref<Picture>& picture) {
-  static_cast<PictureControlImpl&>(Impl()).SetPicture(picture);
+  static_cast<PictureControlImpl&>(ImplOf(*this)).SetPicture(picture);
 }
 Ref<Picture> ImageWell::Image() const {
-  return static_cast<PictureControlImpl&>(Impl()).CurrentPicture();
+  return static_cast<PictureControlImpl&>(ImplOf(*this)).CurrentPicture();
 }
 
 }  // namespace fw

@@ -45,13 +45,12 @@ class Control : public Object, public PropertyTarget {
   void SetFocus();
   bool HasFocus() const;
 
-  ControlImpl& Impl() const { return *impl_; }
-
  protected:
   explicit Control(std::unique_ptr<ControlImpl> impl);
 
  private:
   friend class Window;
+  friend struct ImplAccess;
   friend void InstallInstanceEventHandler(Control&, const std::string&, EventHandler);
   std::unique_ptr<ControlImpl> impl_;
 };

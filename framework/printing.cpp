@@ -66,7 +66,7 @@ Ref<Graphics> OpenPrinterDialog(std::nullptr_t, std::nullptr_t) {
       break;
     case seams::state::PrintDialogMode::Real: {
       QWidget* parent = nullptr;
-      if (auto active = ActiveWindow()) parent = active->Impl().qt;
+      if (auto active = ActiveWindow()) parent = ImplOf(*active).qt;
       QPrintDialog dialog(printer.get(), parent);
       dialog.setWindowTitle(QStringLiteral("Print"));
       const int result = dialog.exec();
@@ -97,7 +97,7 @@ bool StyledTextPrinter::EndOfFile() const {
 }
 
 Ref<StyledTextPrinter> TextArea::StyledTextPrinterFor(Graphics& surface, int width) {
-  auto& impl = static_cast<TextAreaImpl&>(Impl());
+  auto& impl = static_cast<TextAreaImpl&>(ImplOf(*this));
   auto kept = std::static_pointer_cast<Graphics>(surface.weak_from_this().lock());
   if (!kept) throw NilObjectException("The page surface is gone.");
   PrintedText printed;

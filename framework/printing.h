@@ -19,9 +19,9 @@ class Graphics : public Object {
   ~Graphics() override;  // finishes the print job
   // Ends the current page and starts a new one.
   void NextPage();
-  GraphicsImpl& Impl() { return *impl_; }
 
  private:
+  friend struct ImplAccess;
   std::unique_ptr<GraphicsImpl> impl_;
 };
 

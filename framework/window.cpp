@@ -132,7 +132,7 @@ bool Window::HasMenuHandler(const std::string& itemName) const {
 
 void Window::AddControl(const std::string& name, const Ref<Control>& control) {
   NotNil(control);
-  ControlImpl& impl = control->Impl();
+  ControlImpl& impl = ImplOf(*control);
   impl.name = name;
   impl.Attach(this, impl_->content, impl_->contentSize);
   impl_->controls.push_back(control);
@@ -154,7 +154,7 @@ Ref<Control> Window::FocusedControl() const {
   ControlImpl* impl = impl_->ControlFor(impl_->qt->focusWidget());
   if (!impl) return nullptr;
   for (const auto& control : impl_->controls)
-    if (&control->Impl() == impl) return control;
+    if (&ImplOf(*control) == impl) return control;
   return nullptr;
 }
 

@@ -88,8 +88,6 @@ class Window : public Object, public PropertyTarget {
   // The menu titles and item texts this window draws, for tests.
   std::vector<std::string> DrawnMenuTitles() const;
 
-  WindowImpl& Impl() const { return *impl_; }
-
  protected:
   // The construction hooks.
   virtual void Layout() {}
@@ -98,6 +96,7 @@ class Window : public Object, public PropertyTarget {
 
  private:
   friend class WindowImpl;
+  friend struct ImplAccess;
   std::unique_ptr<WindowImpl> impl_;
 };
 

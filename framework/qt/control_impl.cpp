@@ -90,7 +90,7 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
     if (n == "Height") designed.setHeight(std::max(0, v));
     reference = CurrentContentSize();
     PlaceWidget();
-    if (window) window->Impl().NoteCoveredControls();
+    if (window) ImplOf(*window).NoteCoveredControls();
   } else if (n == "LockLeft" || n == "LockTop" || n == "LockRight" || n == "LockBottom") {
     const bool v = BoolSetting(n, value);
     (n == "LockLeft"    ? lockLeft
@@ -100,16 +100,16 @@ void ControlImpl::Apply(const std::string& setting, const SettingValue& value) {
     reference = CurrentContentSize();
   } else if (n == "TabIndex") {
     tabIndex = IntSetting(n, value);
-    if (window && window->Impl().constructed) window->Impl().ApplyTabOrder();
+    if (window && ImplOf(*window).constructed) ImplOf(*window).ApplyTabOrder();
   } else if (n == "TabStop") {
     tabStop = BoolSetting(n, value);
     UpdateFocusPolicy();
-    if (window && window->Impl().constructed) window->Impl().ApplyTabOrder();
+    if (window && ImplOf(*window).constructed) ImplOf(*window).ApplyTabOrder();
   } else if (n == "Visible") {
     visible = BoolSetting(n, value);
     // A widget without its window would show as a window of its own.
     if (widget_ && widget_->parentWidget()) widget_->setVisible(visible);
-    if (window) window->Impl().NoteCoveredControls();
+    if (window) ImplOf(*window).NoteCoveredControls();
   } else if (n == "Enabled") {
     enabled = BoolSetting(n, value);
     if (widget_) widget_->setEnabled(enabled);
@@ -147,7 +147,7 @@ void ControlImpl::Attach(Window* owner, QWidget* content, QSize contentSize) {
 }
 
 QSize ControlImpl::CurrentContentSize() const {
-  return window ? window->Impl().contentSize : QSize();
+  return window ? ImplOf(*window).contentSize : QSize();
 }
 
 void ControlImpl::PlaceWidget() {

@@ -14,6 +14,7 @@
 
 #include "framework/controls.h"
 #include "framework/qt/fonts.h"
+#include "framework/qt/impl_access.h"
 #include "framework/settings.h"
 
 namespace fw {

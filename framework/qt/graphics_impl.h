@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <memory>
 
+#include "framework/qt/impl_access.h"
+
 namespace fw {
 
 class GraphicsImpl {

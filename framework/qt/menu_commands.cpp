@@ -40,7 +40,7 @@ void ForEachCommand(const MenuItem& parent, const std::function<void(MenuItem&)>
 
 TextControlImpl* FocusedText(Window& window) {
   auto control = window.FocusedControl();
-  return control ? dynamic_cast<TextControlImpl*>(&control->Impl()) : nullptr;
+  return control ? dynamic_cast<TextControlImpl*>(&ImplOf(*control)) : nullptr;
 }
 
 bool EditAvailable(Window& window, Edit edit) {
@@ -104,7 +104,7 @@ Ref<MenuItem> FindByShortcut(const MenuItem& parent, QKeyCombination combination
 }  // namespace
 
 void RunEnablingRound(Window& window) {
-  const Ref<MenuBar> tree = window.Impl().EffectiveMenuBar();
+  const Ref<MenuBar> tree = ImplOf(window).EffectiveMenuBar();
   const Ref<Application> app = GetAppObject();
   if (tree) {
     ForEachCommand(*tree, [&](MenuItem& item) {
@@ -129,7 +129,7 @@ void RunEnablingRound(Window& window) {
 
 bool RunCommand(Window& window, const std::string& itemName) {
   auto keep = window.weak_from_this().lock();
-  auto& handlers = window.Impl().handlers;
+  auto& handlers = ImplOf(window).handlers;
   if (auto it = handlers.find(itemName); it != handlers.end() && it->second) {
     // The handler may rebind the item while it runs.
     const MenuHandler handler = it->second;
@@ -137,7 +137,7 @@ bool RunCommand(Window& window, const std::string& itemName) {
     return true;
   }
   if (auto app = GetAppObject(); app && app->RunMenuHandler(itemName)) return true;
-  const Ref<MenuBar> tree = window.Impl().EffectiveMenuBar();
+  const Ref<MenuBar> tree = ImplOf(window).EffectiveMenuBar();
   const Ref<MenuItem> item = tree ? tree->Lookup(itemName) : nullptr;
   if (item && ServedByFramework(*item)) {
     Quit(0);

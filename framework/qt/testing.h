@@ -14,14 +14,14 @@
 namespace fw::qt {
 
 inline QWidget* WidgetOf(const Control& control) {
-  return control.Impl().Widget();
+  return ImplOf(control).Widget();
 }
 inline QMainWindow* QtWindowOf(const Window& window) {
-  return window.Impl().qt;
+  return ImplOf(window).qt;
 }
 // The content: the area of Width by Height in which controls are placed.
 inline QWidget* ContentOf(const Window& window) {
-  return window.Impl().content;
+  return ImplOf(window).content;
 }
 
 }  // namespace fw::qt

@@ -11,7 +11,7 @@ namespace fw {
 StyledTextPrinterImpl::StyledTextPrinterImpl(PrintedText text, Ref<Graphics> surface,
                                              int widthPoints)
     : printed_(std::move(text)), surface_(std::move(surface)) {
-  width_ = std::max(1, widthPoints) * surface_->Impl().UnitsPerPoint();
+  width_ = std::max(1, widthPoints) * ImplOf(*surface_).UnitsPerPoint();
   // Laid out for the printer, so that point sizes come out right on paper; a
   // size in layout units is a size in points there.
   if (printed_.font.pixelSize() > 0) printed_.font.setPointSizeF(printed_.font.pixelSize());
@@ -44,7 +44,7 @@ bool StyledTextPrinterImpl::StartParagraph() {
     if (to > from) runs.append({from - static_cast<int>(start), to - from, all[i].format});
   }
 
-  paragraph_ = std::make_unique<QTextLayout>(text, printed_.font, &surface_->Impl().Printer());
+  paragraph_ = std::make_unique<QTextLayout>(text, printed_.font, &ImplOf(*surface_).Printer());
   QTextOption option = printed_.option;
   // Looking for a word boundary first goes over the whole of a long run for
   // every line; such a paragraph is broken anywhere.
@@ -72,7 +72,7 @@ void StyledTextPrinterImpl::Advance() {
 
 void StyledTextPrinterImpl::DrawBlock(int x, int y, int height) {
   if (AtEnd()) return;
-  GraphicsImpl& graphics = surface_->Impl();
+  GraphicsImpl& graphics = ImplOf(*surface_);
   const double scale = graphics.UnitsPerPoint();
   // A hair of slack: line heights are fractions of device units.
   const double room = std::max(0, height) * scale + 0.01;

@@ -84,7 +84,7 @@ WindowImpl::WindowImpl(Window& owner) : window(owner) {
 WindowImpl::~WindowImpl() {
   windows::ImplDestroyed(this);
   windows::Forget(&window);
-  for (const auto& control : controls) control->Impl().window = nullptr;
+  for (const auto& control : controls) ImplOf(*control).window = nullptr;
   controls.clear();
   menus.reset();
   if (qt) {
@@ -206,7 +206,7 @@ void WindowImpl::ResizeContent(int w, int h) {
   contentSize = QSize(w, h);
   UpdateSizeLimits();
   qt->resize(w, h + MenuBarHeight());
-  for (const auto& control : controls) control->Impl().LayOut(contentSize);
+  for (const auto& control : controls) ImplOf(*control).LayOut(contentSize);
   NoteCoveredControls();
 }
 
@@ -231,12 +231,12 @@ void WindowImpl::NoteCoveredControls() {
   // another hold at most the lower one's frame.
   constexpr int kSliver = 4;
   for (std::size_t i = 0; i < controls.size(); ++i) {
-    ControlImpl& below = controls[i]->Impl();
+    ControlImpl& below = ImplOf(*controls[i]);
     if (!below.Widget()) continue;
     const QRect area = below.Widget()->geometry();
     bool covered = false;
     for (std::size_t j = i + 1; j < controls.size() && !covered; ++j) {
-      const ControlImpl& above = controls[j]->Impl();
+      const ControlImpl& above = ImplOf(*controls[j]);
       covered =
           above.visible && above.Widget() &&
           above.Widget()->geometry().adjusted(-kSliver, -kSliver, kSliver, kSliver).contains(area);
@@ -250,7 +250,7 @@ void WindowImpl::NoteCoveredControls() {
 void WindowImpl::ApplyTabOrder() {
   std::vector<ControlImpl*> chain;
   for (const auto& control : controls) {
-    ControlImpl& impl = control->Impl();
+    ControlImpl& impl = ImplOf(*control);
     if (impl.Widget() && impl.TakesFocus() && impl.tabStop) chain.push_back(&impl);
   }
   std::stable_sort(chain.begin(), chain.end(),
@@ -263,7 +263,7 @@ void WindowImpl::FocusFirstControl() {
   if (QWidget* focus = qt->focusWidget(); focus && ControlFor(focus)) return;
   ControlImpl* first = nullptr;
   for (const auto& control : controls) {
-    ControlImpl& impl = control->Impl();
+    ControlImpl& impl = ImplOf(*control);
     if (!impl.Widget() || !impl.TakesFocus() || !impl.tabStop || !impl.visible || !impl.enabled ||
         impl.covered)
       continue;
@@ -275,7 +275,7 @@ void WindowImpl::FocusFirstControl() {
 void WindowImpl::ContentResized(QSize size) {
   if (size == contentSize) return;
   contentSize = size;
-  for (const auto& control : controls) control->Impl().LayOut(size);
+  for (const auto& control : controls) ImplOf(*control).LayOut(size);
   NoteCoveredControls();
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "framework/menus.h"
+#include "framework/qt/impl_access.h"
 #include "framework/settings.h"
 #include "framework/window.h"
 

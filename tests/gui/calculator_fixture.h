@@ -19,7 +19,7 @@
 namespace calculator_test {
 
 inline QWidget* WidgetOf(const fw::Control& control) {
-  return control.Impl().Widget();
+  return ImplOf(control).Widget();
 }
 
 class CalculatorTest : public testing::Test {
