@@ -130,10 +130,12 @@ void TextAreaImpl::SetText(const std::string& text) {
   if (static_cast<qsizetype>(text.size()) <= qt::kShortText) {
     ++writes_;
     StopWriting();
-    BreakAnywhere(qt::HasLongRun(text));
     // Straight into the document: the editor's own setPlainText would give
     // the whole new text the format at the caret, and costs a pass more.
     Edit()->document()->setPlainText(UnixLineEndings(QString::fromStdString(text)));
+    // Only once the old text is gone: a long run in it would otherwise be
+    // broken again at word boundaries, which takes minutes.
+    BreakAnywhere(qt::HasLongRun(text));
     Edit()->setTextCursor(QTextCursor(Edit()->document()));
     return;
   }

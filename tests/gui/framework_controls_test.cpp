@@ -232,7 +232,7 @@ TEST_F(ControlsTest, ComposedTextAndChordsKeepToKeyDownTheMaskAndTheLimit) {
   EXPECT_EQ(alerts.beeps, 2) << "the accent outside the mask, the 7 beyond the limit";
 }
 
-TEST_F(ControlsTest, APastedLineOfMillionsOfCharactersWithNoBreakComesBackWhole) {
+TEST_F(ControlsTest, APastedLineOfMillionsOfCharactersWithNoBreakComesBackWholeAndClears) {
   std::shared_ptr<TextArea> area;
   auto window =
       OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 300, 200); });
@@ -242,6 +242,8 @@ TEST_F(ControlsTest, APastedLineOfMillionsOfCharactersWithNoBreakComesBackWhole)
   QApplication::clipboard()->setText(line);
   EXPECT_TRUE(window->RunMenuCommand("EditPaste"));
   EXPECT_EQ(area->Text(), line.toStdString());
+  area->SetText("");
+  EXPECT_EQ(area->Text(), "");
 }
 
 TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
