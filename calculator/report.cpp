@@ -159,9 +159,11 @@ ReportOutcome CalculateReport(std::string_view subjectsText, std::string_view ei
     const std::string_view field = fields.Next();
     if (field.empty()) return Refusal(AccuracyMessage(i, "Remove nonprinting characters."));
     const double eigenvalue = fw::Val(field);
+    // A literal beyond the double range reads as 0, yet it is too large, not zero.
+    if (!Computable(eigenvalue) || (eigenvalue == 0.0 && fw::ValTooLarge(field)))
+      return Refusal(AccuracyMessage(i, "It is too large."));
     if (eigenvalue < kSmallestEigenvalue)
       return Refusal(AccuracyMessage(i, "It cannot be \u2264 0."));
-    if (!Computable(eigenvalue)) return Refusal(AccuracyMessage(i, "It is too large."));
     eigenvalues.push_back(eigenvalue);
     sources.yield();
   }

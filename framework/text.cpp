@@ -195,16 +195,24 @@ char* WriteFourDecimals(char* out, double value, bool alwaysSign) {
   return out + 4;
 }
 
-}  // namespace
+// The decimal literal at the start of a text, as Val takes it, read by from_chars.
+struct Literal {
+  bool found = false;  // false: the text starts with no number
+  bool negative = false;
+  std::errc error{};
+  double value = 0.0;
+  // Out of range, whether the literal lies beyond the largest double rather than below the
+  // smallest: the power of ten of its first significant digit is then positive.
+  bool tooLarge = false;
+};
 
-double Val(std::string_view text) {
-  double plain;
-  if (ReadPlainDecimal(text, plain)) return plain;
-
+Literal ReadLiteral(std::string_view text) {
+  Literal literal;
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   const std::size_t signAt = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) literal.negative = text[i++] == '-';
+  const std::size_t integerAt = i;
   const std::size_t integerDigits = DigitRun(text, i);
   i += integerDigits;
   std::size_t fractionDigits = 0;
@@ -213,12 +221,21 @@ double Val(std::string_view text) {
     // A lone point after digits ("5.") still belongs to the number.
     if (integerDigits > 0 || fractionDigits > 0) i += 1 + fractionDigits;
   }
-  if (integerDigits == 0 && fractionDigits == 0) return 0.0;
+  if (integerDigits == 0 && fractionDigits == 0) return literal;
+  literal.found = true;
+  std::int64_t exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
+    const bool negativeExponent = j < text.size() && text[j] == '-';
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     const std::size_t exponentDigits = DigitRun(text, j);
-    if (exponentDigits > 0) i = j + exponentDigits;
+    if (exponentDigits > 0) {
+      // Saturated: far beyond the double range it makes no difference.
+      for (std::size_t k = j; k < j + exponentDigits; ++k)
+        exponent = std::min<std::int64_t>(exponent * 10 + (text[k] - '0'), 1'000'000'000);
+      if (negativeExponent) exponent = -exponent;
+      i = j + exponentDigits;
+    }
   }
 
   // from_chars takes no "+", so the literal is read from after it; the span
@@ -226,12 +243,37 @@ double Val(std::string_view text) {
   // can change the reading.
   std::size_t begin = signAt;
   if (text[begin] == '+') ++begin;
-  double value = 0.0;
   const char* first = text.data() + begin;
   const char* last = text.data() + i;
-  const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-  if (error != std::errc() || end != last || !std::isfinite(value)) return 0.0;
-  return value == 0.0 ? 0.0 : value;  // no negative zero
+  const auto [end, error] = std::from_chars(first, last, literal.value, std::chars_format::general);
+  literal.error = end == last ? error : std::errc::invalid_argument;
+  if (literal.error == std::errc::result_out_of_range) {
+    const std::string_view integer = text.substr(integerAt, integerDigits);
+    const std::size_t significant = integer.find_first_not_of('0');
+    // 10^(digits - 1) for a nonzero whole part; a pure fraction is below 1.
+    const std::int64_t leading = significant == std::string_view::npos
+                                     ? -1
+                                     : static_cast<std::int64_t>(integer.size() - significant) - 1;
+    literal.tooLarge = leading + exponent > 0;
+  }
+  return literal;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  double plain;
+  if (ReadPlainDecimal(text, plain)) return plain;
+  const Literal literal = ReadLiteral(text);
+  if (!literal.found || literal.error != std::errc() || !std::isfinite(literal.value)) return 0.0;
+  return literal.value == 0.0 ? 0.0 : literal.value;  // no negative zero
+}
+
+bool ValTooLarge(std::string_view text) {
+  double plain;
+  if (ReadPlainDecimal(text, plain)) return false;
+  const Literal literal = ReadLiteral(text);
+  return literal.found && !literal.negative && literal.tooLarge;
 }
 
 std::string Str(std::int64_t value) {

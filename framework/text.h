@@ -17,6 +17,10 @@ namespace fw {
 // infinity ("nan" and "inf" read 0), never a negative zero.
 double Val(std::string_view text);
 
+// Whether the text starts with a positive number beyond the largest double,
+// which Val reads as 0: too large, not zero.
+bool ValTooLarge(std::string_view text);
+
 // Decimal digits of a whole number, with a leading "-" when negative.
 std::string Str(std::int64_t value);
 

@@ -259,7 +259,9 @@ TEST(ReportRobustness, NumbersAtTheEdgesOfTheDoubleRange) {
       {"the largest double", "301", "1.7976931348623157e308\n", TooLarge(1), {}},
       // 2 x 1e154 squared is past the largest double, so its SE could not be shown.
       {"a value whose doubled square overflows", "301", "1e154\n", TooLarge(1), {}},
-      {"a literal beyond the double range", "301", "1e309\n", Refusal4(1), {}},
+      {"a literal beyond the double range", "301", "1e309\n", TooLarge(1), {}},
+      {"a negative literal beyond it", "301", "1\n-0.01e311\n", Refusal4(2), {}},
+      {"a literal below the smallest double", "301", "0.001e-400\n", Refusal4(1), {}},
       {"the smallest subnormal", "301", "4.9e-324\n", Refusal4(1), {}},
       {"just below the smallest value", "301", "0.00009999\n", Refusal4(1), {}},
       {"far below it", "301", "1e-5\n", Refusal4(1), {}},

@@ -166,6 +166,7 @@ TEST(ValTest, PlainDecimalsReadAsTheStandardLibraryReadsThem) {
 TEST(ValTest, HugeTextsReadSafely) {
   const std::size_t tenMegabytes = 10 * 1024 * 1024;
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, '9')), 0);  // beyond a finite double
+  EXPECT_TRUE(fw::ValTooLarge(std::string(tenMegabytes, '9')));
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, '0') + "7.25"), 7.25);
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, ' ') + "3"), 3);
   EXPECT_EQ(fw::Val("0." + std::string(tenMegabytes, '0') + "1"), 0);  // below the smallest
