@@ -120,7 +120,7 @@ QString TextAreaImpl::RawText() const {
 }
 
 std::string TextAreaImpl::Text() const {
-  if (writing_) return writing_->before;
+  if (writing_) return writing_->seen;
   return RawText().toStdString();
 }
 
@@ -141,6 +141,7 @@ void TextAreaImpl::SetText(const std::string& text) {
   }
   QPointer<QTextDocument> document = Edit()->document();
   WriteLong(
+      Text(),
       [&] {
         // Undo starts afresh with a new text, as it does for a short one.
         document->setUndoRedoEnabled(false);
@@ -157,19 +158,23 @@ void TextAreaImpl::PasteLong(const QString& text) {
   if (!Edit() || ReadOnly()) return;
   const auto kept = Kept(*this);
   NotePasted(text);
-  const QTextCursor cursor = WriteLong([&] { return Edit()->textCursor(); }, qt::TextPieces(text));
+  // Pasted, the values are the user's: a click meanwhile reads them as they will stand.
+  const QTextCursor cursor = WriteLong(
+      WithSelectionReplaced(text).toStdString(), [&] { return Edit()->textCursor(); },
+      qt::TextPieces(text));
   if (!cursor.isNull() && Edit()) {
     Edit()->setTextCursor(cursor);
     Edit()->ensureCursorVisible();
   }
 }
 
-QTextCursor TextAreaImpl::WriteLong(const std::function<QTextCursor()>& start,
+QTextCursor TextAreaImpl::WriteLong(std::string seen, const std::function<QTextCursor()>& start,
                                     const qt::PieceSource& pieces) {
   if (!writing_) {
-    writing_ = Writing{Text(), Edit()->isReadOnly(), Edit()->textInteractionFlags()};
+    writing_ = Writing{{}, Edit()->isReadOnly(), Edit()->textInteractionFlags()};
     Edit()->setReadOnly(true);
   }
+  writing_->seen = std::move(seen);
   const std::uint64_t write = ++writes_;
   const auto current = [&] { return Edit() && writes_ == write; };
   // However the write ends, unless another took its place, the area is the
@@ -185,7 +190,7 @@ QTextCursor TextAreaImpl::WriteLong(const std::function<QTextCursor()>& start,
 QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
   runs.clear();
   if (!Edit()) return {};
-  if (writing_) return QString::fromStdString(writing_->before);
+  if (writing_) return QString::fromStdString(writing_->seen);
   const QTextDocument* document = Edit()->document();
   // Plain text has no character format of its own: only a text with styled
   // runs is worth a walk over every fragment.

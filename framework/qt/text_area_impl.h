@@ -87,18 +87,20 @@ class TextAreaImpl : public TextControlImpl {
   bool BoldAt(int position) const;
   void BreakAnywhere(bool anywhere);
 
-  // While a long text is written into the area, the program still sees the
-  // text from before, and the user can't edit the half-written one; another
-  // text set meanwhile takes its place.
+  // While a long text is written into the area, the program sees the text
+  // in one piece (`seen`: the text from before a text set by the program, the
+  // whole result of a paste), and the user can't edit the half-written one;
+  // another text set meanwhile takes its place.
   struct Writing {
-    std::string before;
+    std::string seen;
     bool readOnly = false;
     Qt::TextInteractionFlags interaction;
   };
   // Writes the pieces at the cursor that `start` gives once the area is
-  // being written; a null cursor when the write did not end as the area's
-  // last.
-  QTextCursor WriteLong(const std::function<QTextCursor()>& start, const qt::PieceSource& pieces);
+  // being written, the program seeing `seen` meanwhile; a null cursor when
+  // the write did not end as the area's last.
+  QTextCursor WriteLong(std::string seen, const std::function<QTextCursor()>& start,
+                        const qt::PieceSource& pieces);
   void StopWriting();
   std::optional<Writing> writing_;
   std::uint64_t writes_ = 0;

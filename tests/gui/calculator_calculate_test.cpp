@@ -2,6 +2,8 @@
 // was; a completed click replaces the eigenvalues with the report and nothing else.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -125,6 +127,23 @@ TEST_F(CalculatorTest, AClickWhileALongReportIsWrittenSeesTheValuesAsTheyWere) {
   window_->CalculateBtn()->Push();
   EXPECT_EQ(dates, 2) << "the second click ran while the report was written";
   QCoreApplication::processEvents();
+  EXPECT_TRUE(alerts_.messages.empty());
+  EXPECT_EQ(window_->EigenFld()->Text().rfind("Zelvora", 0), 0u);
+}
+
+TEST_F(CalculatorTest, AClickWhileALongListIsPastedReadsThePastedValues) {
+  std::string values;
+  for (int i = 0; i < 200000; ++i) values += "1.5\n";
+  Fill("301", "", "");
+  window_->EigenFld()->SetFocus();
+  QApplication::clipboard()->setText(QString::fromStdString(values));
+  bool clicked = false;
+  QTimer::singleShot(0, [&] {
+    clicked = true;
+    window_->CalculateBtn()->Push();
+  });
+  window_->RunMenuCommand("EditPaste");
+  ASSERT_TRUE(clicked) << "the click came while the values were pasted";
   EXPECT_TRUE(alerts_.messages.empty());
   EXPECT_EQ(window_->EigenFld()->Text().rfind("Zelvora", 0), 0u);
 }
