@@ -30,12 +30,6 @@ struct AtExit {
   ~AtExit() { step(); }
 };
 
-// The control, kept alive while a long text is written: the window may close
-// while the slices let its events run.
-std::shared_ptr<Object> Kept(const ControlImpl& impl) {
-  return impl.control ? impl.control->weak_from_this().lock() : nullptr;
-}
-
 }  // namespace
 
 TextEditWidget::TextEditWidget() {
@@ -126,7 +120,8 @@ std::string TextAreaImpl::Text() const {
 
 void TextAreaImpl::SetText(const std::string& text) {
   if (!Edit()) return;
-  const auto kept = Kept(*this);
+  // The window may close while the slices let its events run.
+  const Hold hold = HoldAlive();
   if (static_cast<qsizetype>(text.size()) <= qt::kShortText) {
     ++writes_;
     StopWriting();
@@ -156,7 +151,8 @@ void TextAreaImpl::SetText(const std::string& text) {
 
 void TextAreaImpl::PasteLong(const QString& text) {
   if (!Edit() || ReadOnly()) return;
-  const auto kept = Kept(*this);
+  // The window may close while the slices let its events run.
+  const Hold hold = HoldAlive();
   NotePasted(text);
   // Pasted, the values are the user's: a click meanwhile reads them as they will stand.
   const QTextCursor cursor = WriteLong(
