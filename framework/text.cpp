@@ -248,12 +248,19 @@ Literal ReadLiteral(std::string_view text) {
   const auto [end, error] = std::from_chars(first, last, literal.value, std::chars_format::general);
   literal.error = end == last ? error : std::errc::invalid_argument;
   if (literal.error == std::errc::result_out_of_range) {
+    // The power of ten of the first significant digit: digits - 1 for a nonzero whole part;
+    // otherwise below 1 by one more than the zeros that open the fraction, however many.
     const std::string_view integer = text.substr(integerAt, integerDigits);
-    const std::size_t significant = integer.find_first_not_of('0');
-    // 10^(digits - 1) for a nonzero whole part; a pure fraction is below 1.
-    const std::int64_t leading = significant == std::string_view::npos
-                                     ? -1
-                                     : static_cast<std::int64_t>(integer.size() - significant) - 1;
+    const std::string_view fraction =
+        fractionDigits == 0 ? std::string_view()
+                            : text.substr(integerAt + integerDigits + 1, fractionDigits);
+    const std::size_t wholeAt = integer.find_first_not_of('0');
+    const std::size_t fractionAt = fraction.find_first_not_of('0');
+    std::int64_t leading = 0;
+    if (wholeAt != std::string_view::npos)
+      leading = static_cast<std::int64_t>(integer.size() - wholeAt) - 1;
+    else if (fractionAt != std::string_view::npos)
+      leading = -static_cast<std::int64_t>(fractionAt) - 1;
     literal.tooLarge = leading + exponent > 0;
   }
   return literal;

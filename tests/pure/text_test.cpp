@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -167,6 +168,19 @@ TEST(ValTest, HugeTextsReadSafely) {
   const std::size_t tenMegabytes = 10 * 1024 * 1024;
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, '9')), 0);  // beyond a finite double
   EXPECT_TRUE(fw::ValTooLarge(std::string(tenMegabytes, '9')));
+  // Too large only when the first significant digit lies beyond the range, however many zeros
+  // stand before it.
+  const std::vector<std::pair<std::string, bool>> tooLarge = {
+      {"0.0001e310", false},                           // 1e306
+      {"0." + std::string(400, '0') + "1e10", false},  // about 1e-391: below the smallest
+      {"000." + std::string(400, '0') + "1e10", false},
+      {"0." + std::string(5, '0') + "1e315", true},  // 1e309
+      {"1e309", true},
+      {"123e307", true},
+      {"-1e309", false},
+      {"1e-400", false},
+  };
+  for (const auto& [text, expected] : tooLarge) EXPECT_EQ(fw::ValTooLarge(text), expected) << text;
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, '0') + "7.25"), 7.25);
   EXPECT_EQ(fw::Val(std::string(tenMegabytes, ' ') + "3"), 3);
   EXPECT_EQ(fw::Val("0." + std::string(tenMegabytes, '0') + "1"), 0);  // below the smallest
