@@ -73,9 +73,9 @@ void Describe(const std::exception_ptr& error, std::string& type, std::string& m
 }
 
 // While the toolkit starts: it ends the process with a fatal message when it
-// can reach no display, advising to reinstall the program. That is said here
-// in one plain line instead, with status 1; what else it says meanwhile is
-// passed on once it has started.
+// can start no windowing system, advising to reinstall the program. That is
+// said here in one plain line instead, with status 1; what else it says
+// meanwhile is passed on once it has started.
 struct HeldMessage {
   QtMsgType type;
   QByteArray category;
@@ -83,21 +83,35 @@ struct HeldMessage {
 };
 std::vector<HeldMessage>* heldMessages = nullptr;
 
-void NoDisplay() {
+// The fatal message is the same whatever failed; only the warnings held before
+// it tell that the X connection was refused rather than the platform missing.
+bool DisplayRefused() {
+  return std::any_of(heldMessages->begin(), heldMessages->end(), [](const HeldMessage& message) {
+    return message.category == "qt.qpa.xcb" &&
+           message.text.startsWith(QLatin1String("could not connect to display"));
+  });
+}
+
+[[noreturn]] void CannotStart() {
   const QByteArray display = qgetenv("DISPLAY");
   const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-  if (display.isEmpty() && wayland.isEmpty())
+  if (!DisplayRefused()) {
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    std::fprintf(stderr, "Zelvora: the windowing system \"%s\" can't be started.\n",
+                 asked.isEmpty() ? "xcb" : asked.constData());
+  } else if (display.isEmpty() && wayland.isEmpty()) {
     std::fprintf(stderr,
                  "Zelvora: there is no display to show its windows on (DISPLAY is not set).\n");
-  else
+  } else {
     std::fprintf(stderr, "Zelvora: the display \"%s\" can't be opened.\n",
                  (display.isEmpty() ? wayland : display).constData());
+  }
   std::fflush(stderr);
   std::_Exit(1);
 }
 
 void HoldWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) NoDisplay();
+  if (type == QtFatalMsg) CannotStart();
   heldMessages->push_back({type, QByteArray(context.category), text});
 }
 

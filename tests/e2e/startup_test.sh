@@ -4,7 +4,8 @@
 # program starts, and quitting from the keyboard ends the process with
 # status 0. Command-line arguments that Qt would act on must change nothing.
 # With no display to open, the program says so in one line and ends with
-# status 1.
+# status 1; so it does when the display works but the windowing system asked
+# for can't be started, and then it names that, not the display.
 # Usage: startup_test.sh <path to the zelvora binary>
 set -euo pipefail
 
@@ -28,6 +29,16 @@ cleanup() {
 }
 trap cleanup EXIT
 x_session_start || exit 1
+
+set +e
+no_platform=$(QT_QPA_PLATFORM=nosuchplatform "$bin" 2>&1 >/dev/null)
+status=$?
+set -e
+if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$no_platform")" -ne 1 ] ||
+  grep -q display <<<"$no_platform" || ! grep -q '"nosuchplatform"' <<<"$no_platform"; then
+  echo "with a windowing system that isn't there: status $status, said: $no_platform" >&2
+  exit 1
+fi
 
 started=$(date +%s.%N)
 ZELVORA_IGNORED=1 "$bin" -platform offscreen &
