@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 #include <functional>
 
 #include "framework/application.h"
@@ -74,6 +75,12 @@ std::string DrawnText(const MenuItem& item) {
   for (const auto& [name, text] : standard)
     if (item.Name() == name) return text;
   return item.Text();
+}
+
+void DrawnMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+  QMenuBar::initStyleOption(option, action);
+  if (hasFocus() && option->state.testFlag(QStyle::State_Selected))
+    option->state |= QStyle::State_Sunken;
 }
 
 DrawnMenus::DrawnMenus(QMenuBar* bar, WindowImpl& owner)

@@ -6,6 +6,7 @@
 #error "framework/qt/ is the framework's own: outside it, include framework/*.h"
 #endif
 
+#include <QMenuBar>
 #include <QObject>
 #include <memory>
 #include <string>
@@ -15,11 +16,23 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
+class QStyleOptionMenuItem;
 
 namespace fw {
 
 class WindowImpl;
+
+// The bar a window draws its menus in. A lone Alt hands it the keys, but the
+// style marks a title only while its menu is open, so the keys would sit in
+// the bar with nothing on the screen to say so: while the bar holds them, its
+// current title is drawn as an open one.
+class DrawnMenuBar : public QMenuBar {
+ public:
+  using QMenuBar::QMenuBar;
+
+ protected:
+  void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
+};
 
 class DrawnMenus {
  public:

@@ -72,7 +72,7 @@ WindowImpl::WindowImpl(Window& owner) : window(owner) {
   content = new ContentWidget(this);
   content->setParent(surface);
   contentSize = QSize(width, height);
-  menuBar = new QMenuBar(surface);
+  menuBar = new DrawnMenuBar(surface);
   menuBar->setNativeMenuBar(false);
   menus = std::make_unique<DrawnMenus>(menuBar, *this);
   UpdateFlags();

@@ -2,6 +2,7 @@
 // round, the framework's own commands and the shortcut keys.
 #include <QAction>
 #include <QClipboard>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWindow>
@@ -196,6 +197,30 @@ TEST_F(MenusTest, EscapeClosesAMenuAndTheKeysGoBackToTheFocusedControl) {
   QTest::keyClick(top->windowHandle(), '3');
   QTest::keyClick(top->windowHandle(), '4');
   EXPECT_EQ(area->Text(), "34");
+}
+
+TEST_F(MenusTest, AltHandsTheKeysToTheBarWhichShowsItsTitleUntilEscapeGivesThemBack) {
+  QWidget* top = fw::qt::QtWindowOf(*window);
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  area->SetFocus();
+  QMenuBar* drawn = DrawnBar();
+  const QRect file = drawn->actionGeometry(drawn->actions().at(0));
+  const QRect edit = drawn->actionGeometry(drawn->actions().at(1));
+  const QImage fileBefore = drawn->grab(file).toImage();
+  const QImage editBefore = drawn->grab(edit).toImage();
+
+  QTest::keyClick(top->windowHandle(), Qt::Key_Alt);
+  ASSERT_EQ(QApplication::focusWidget(), drawn);
+  EXPECT_NE(drawn->grab(file).toImage(), fileBefore);
+  QTest::keyClick(top->windowHandle(), Qt::Key_Right);
+  EXPECT_EQ(drawn->grab(file).toImage(), fileBefore);
+  EXPECT_NE(drawn->grab(edit).toImage(), editBefore);
+
+  QTest::keyClick(top->windowHandle(), Qt::Key_Escape);
+  EXPECT_EQ(drawn->grab(edit).toImage(), editBefore);
+  QTest::keyClick(top->windowHandle(), '2');
+  EXPECT_EQ(area->Text(), "2");
 }
 
 TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
