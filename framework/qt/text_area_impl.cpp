@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -20,21 +19,64 @@
 namespace fw {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 TextAreaImpl* AreaOf(OwnedWidget* widget) {
   return static_cast<TextAreaImpl*>(widget->owner);
 }
 
-template <typename Step>
-struct AtExit {
-  Step step;
-  ~AtExit() { step(); }
-};
+// The text as the document holds it and hands it back: it takes every kind
+// of line break, its own block and frame marks among them, as a block break.
+QString DocumentText(QString text) {
+  text = UnixLineEndings(std::move(text));
+  for (const QChar mark : {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator),
+                           QChar(0xfdd0), QChar(0xfdd1)})
+    text.replace(mark, QChar(u'\n'));
+  return text;
+}
+
+// Whether a block from `block` to `last`, both included, holds a long run. A
+// block shorter than a long run holds none, and costs no copy of its text.
+bool LongRunIn(QTextBlock block, const QTextBlock& last) {
+  for (; block.isValid(); block = block.next()) {
+    if (block.length() > qt::kLongRun && qt::HasLongRun(block.text())) return true;
+    if (block == last) break;
+  }
+  return false;
+}
 
 }  // namespace
 
 TextEditWidget::TextEditWidget() {
   // Tab moves the focus unless the area is set to accept tabs.
   setTabChangesFocus(true);
+  connect(document(), &QTextDocument::contentsChange, this,
+          [this](int position, int removed, int added) { FollowRuns(position, removed, added); });
+}
+
+void TextEditWidget::Expect(QStringView text) {
+  if (wordWrapMode() != QTextOption::WrapAnywhere && qt::HasLongRun(text)) BreakAnywhere(true);
+}
+
+void TextEditWidget::FollowRuns(int position, int removed, int added) {
+  const QTextDocument* doc = document();
+  if (wordWrapMode() != QTextOption::WrapAnywhere) {
+    // Only the lines that changed can have gained a long run; switched now,
+    // before the editor lays them out.
+    if (LongRunIn(doc->findBlock(position), doc->findBlock(position + added))) BreakAnywhere(true);
+  } else if (removed > 0 && !LongRunIn(doc->begin(), doc->lastBlock())) {
+    // Only once the long run is gone: laid out again at word boundaries, it
+    // would take minutes.
+    BreakAnywhere(false);
+  }
+}
+
+void TextEditWidget::BreakAnywhere(bool anywhere) {
+  setWordWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void TextEditWidget::FinishWriting() {
+  if (owner) AreaOf(this)->FinishWriting();
 }
 
 bool TextEditWidget::event(QEvent* event) {
@@ -53,7 +95,15 @@ bool TextEditWidget::event(QEvent* event) {
   return handled;
 }
 
+bool TextEditWidget::viewportEvent(QEvent* event) {
+  // A click places the caret or selects in the text as it will stand.
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+    FinishWriting();
+  return QPlainTextEdit::viewportEvent(event);
+}
+
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
+  FinishWriting();
   if (owner && AreaOf(this)->PreKey(*event)) {
     event->accept();
     return;
@@ -66,8 +116,14 @@ void TextEditWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextEditWidget::inputMethodEvent(QInputMethodEvent* event) {
+  FinishWriting();
   const auto admitted = owner ? AreaOf(this)->AdmitCommitted(*event) : nullptr;
   QPlainTextEdit::inputMethodEvent(admitted ? admitted.get() : event);
+}
+
+void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
+  FinishWriting();
+  QPlainTextEdit::contextMenuEvent(event);
 }
 
 bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
@@ -75,33 +131,21 @@ bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void TextEditWidget::insertFromMimeData(const QMimeData* source) {
+  FinishWriting();
   // Only the text is taken, in the area's own font: a spreadsheet's cells or a
   // web page's markup would otherwise come in as tables and foreign styles.
   if (isReadOnly() || !source->hasText()) return;
-  std::optional<QString> text = UnixLineEndings(source->text());
-  if (owner) text = AreaOf(this)->Admit(*text);
-  if (!text) return;
-  if (owner && text->size() > qt::kShortText) {
-    // Written from the event loop, where the widget may go between the
-    // slices without taking the toolkit's code that called this along.
-    QPointer<TextEditWidget> self(this);
-    QMetaObject::invokeMethod(
-        qApp,
-        [self, pasted = *text] {
-          if (self && self->owner) Guarded([&] { AreaOf(self)->PasteLong(pasted); });
-        },
-        Qt::QueuedConnection);
+  if (!owner) {
+    insertPlainText(UnixLineEndings(source->text()));
     return;
   }
-  if (owner) AreaOf(this)->NotePasted(*text);
-  QTextCursor cursor = textCursor();
-  cursor.insertText(*text);
-  setTextCursor(cursor);
-  ensureCursorVisible();
+  if (const auto text = AreaOf(this)->Admit(source->text())) AreaOf(this)->InsertPasted(*text);
 }
 
 TextAreaImpl::TextAreaImpl(TextEditWidget* widget) : TextControlImpl(widget, widget) {
   widget->document()->setUndoRedoEnabled(true);
+  writer_.setInterval(0);
+  QObject::connect(&writer_, &QTimer::timeout, [this] { WriteUntil(Clock::now() + qt::kSlice); });
   UpdateFont();
 }
 
@@ -114,86 +158,106 @@ QString TextAreaImpl::RawText() const {
 }
 
 std::string TextAreaImpl::Text() const {
-  if (writing_) return writing_->seen;
+  if (!Edit()) return {};
+  if (writing_) return writing_->text;
   return RawText().toStdString();
 }
 
 void TextAreaImpl::SetText(const std::string& text) {
   if (!Edit()) return;
-  // The window may close while the slices let its events run.
-  const Hold hold = HoldAlive();
-  if (static_cast<qsizetype>(text.size()) <= qt::kShortText) {
-    ++writes_;
-    StopWriting();
-    // Straight into the document: the editor's own setPlainText would give
-    // the whole new text the format at the caret, and costs a pass more.
-    Edit()->document()->setPlainText(UnixLineEndings(QString::fromStdString(text)));
-    // Only once the old text is gone: a long run in it would otherwise be
-    // broken again at word boundaries, which takes minutes.
-    BreakAnywhere(qt::HasLongRun(text));
-    Edit()->setTextCursor(QTextCursor(Edit()->document()));
-    return;
-  }
-  QPointer<QTextDocument> document = Edit()->document();
-  WriteLong(
-      Text(),
-      [&] {
-        // Undo starts afresh with a new text, as it does for a short one.
-        document->setUndoRedoEnabled(false);
-        document->setPlainText(QString());
-        BreakAnywhere(qt::HasLongRun(text));
-        Edit()->setTextCursor(QTextCursor(document));
-        return QTextCursor(document);
-      },
-      qt::Utf8Pieces(text));
-  if (document) document->setUndoRedoEnabled(true);
+  QTextDocument* document = Edit()->document();
+  // Undo starts afresh with a new text, and the new text takes the area's own
+  // style, not the format at the caret.
+  document->setUndoRedoEnabled(false);
+  document->setPlainText(QString());
+  std::string kept = DocumentText(QString::fromStdString(text)).toStdString();
+  const std::size_t size = kept.size();
+  Write({std::move(kept), 0, size, QTextCursor(document), true});
+  // The caret at the start; the text still to come goes in after it.
+  Edit()->setTextCursor(QTextCursor(document));
 }
 
-void TextAreaImpl::PasteLong(const QString& text) {
-  if (!Edit() || ReadOnly()) return;
-  // The window may close while the slices let its events run.
-  const Hold hold = HoldAlive();
-  NotePasted(text);
-  // Pasted, the values are the user's: a click meanwhile reads them as they will stand.
-  const QTextCursor cursor = WriteLong(
-      WithSelectionReplaced(text).toStdString(), [&] { return Edit()->textCursor(); },
-      qt::TextPieces(text));
-  if (!cursor.isNull() && Edit()) {
-    Edit()->setTextCursor(cursor);
+void TextAreaImpl::InsertPasted(const QString& pasted) {
+  if (!Edit()) return;
+  const QTextCursor at = Edit()->textCursor();
+  const QString text = RawText();
+  const QString inserted = DocumentText(pasted);
+  std::string whole = text.left(at.selectionStart()).toStdString();
+  const std::size_t from = whole.size();
+  whole += inserted.toStdString();
+  const std::size_t end = whole.size();
+  whole += QStringView(text).mid(at.selectionEnd()).toUtf8().toStdString();
+  Write({std::move(whole), from, end, at, false});
+}
+
+void TextAreaImpl::Write(Writing writing) {
+  writer_.stop();
+  writing_ = std::move(writing);
+  // The first piece now: a short text is all in when this returns.
+  if (!WriteUntil(Clock::now())) writer_.start();
+}
+
+bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
+  if (!writing_) return true;
+  Writing& w = *writing_;
+  if (!Edit() || w.at.isNull()) {  // the window, and the document with it, is gone
+    writing_.reset();
+    writer_.stop();
+    return true;
+  }
+  const std::string_view text = std::string_view(w.text).substr(0, w.end);
+  do {
+    const std::size_t end = qt::PieceEnd(text, w.next);
+    const QString piece =
+        QString::fromUtf8(text.data() + w.next, static_cast<qsizetype>(end - w.next));
+    Edit()->Expect(piece);
+    // One undo step for a pasted text, which the editor lays out piece by piece.
+    if (w.begun)
+      w.at.joinPreviousEditBlock();
+    else
+      w.at.beginEditBlock();
+    w.at.insertText(piece);
+    w.at.endEditBlock();
+    w.begun = true;
+    w.next = end;
+  } while (w.next < w.end && Clock::now() < until);
+  if (w.next < w.end) return false;
+
+  const Writing done = std::move(w);
+  writing_.reset();
+  writer_.stop();
+  if (done.set) {
+    Edit()->document()->setUndoRedoEnabled(true);
+  } else {
+    Edit()->setTextCursor(done.at);
     Edit()->ensureCursorVisible();
   }
+  return true;
 }
 
-QTextCursor TextAreaImpl::WriteLong(std::string seen, const std::function<QTextCursor()>& start,
-                                    const qt::PieceSource& pieces) {
-  if (!writing_) {
-    writing_ = Writing{{}, Edit()->isReadOnly(), Edit()->textInteractionFlags()};
-    Edit()->setReadOnly(true);
-  }
-  writing_->seen = std::move(seen);
-  const std::uint64_t write = ++writes_;
-  const auto current = [&] { return Edit() && writes_ == write; };
-  // However the write ends, unless another took its place, the area is the
-  // user's again.
-  const AtExit release{[&] {
-    if (writes_ == write) StopWriting();
-  }};
-  QTextCursor cursor = start();
-  if (!qt::InsertInSlices(cursor, pieces, current) || !current()) return {};
-  return cursor;
+void TextAreaImpl::FinishWriting() const {
+  WriteUntil(Clock::time_point::max());
+}
+
+bool TextAreaImpl::HasStyledRuns() const {
+  if (!Edit()) return false;
+  // Plain text has no character format of its own: only a text with styled
+  // runs has a format with properties.
+  const QList<QTextFormat> formats = Edit()->document()->allFormats();
+  return std::any_of(formats.begin(), formats.end(), [](const QTextFormat& format) {
+    return format.isCharFormat() && !format.properties().isEmpty();
+  });
 }
 
 QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
   runs.clear();
   if (!Edit()) return {};
-  if (writing_) return QString::fromStdString(writing_->seen);
-  const QTextDocument* document = Edit()->document();
-  // Plain text has no character format of its own: only a text with styled
-  // runs is worth a walk over every fragment.
-  const QList<QTextFormat> formats = document->allFormats();
-  if (std::any_of(formats.begin(), formats.end(), [](const QTextFormat& format) {
-        return format.isCharFormat() && !format.properties().isEmpty();
-      })) {
+  // A text that the program set is plain: it is printed as it will stand
+  // without waiting for the editor to hold all of it.
+  if (writing_ && writing_->set) return QString::fromStdString(writing_->text);
+  FinishWriting();
+  if (HasStyledRuns()) {
+    const QTextDocument* document = Edit()->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
       for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -204,32 +268,15 @@ QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
   return RawText();
 }
 
-void TextAreaImpl::NotePasted(QStringView text) {
-  if (qt::HasLongRun(text)) BreakAnywhere(true);
-}
-
-void TextAreaImpl::BreakAnywhere(bool anywhere) {
-  const auto mode =
-      anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-  if (Edit()->wordWrapMode() != mode) Edit()->setWordWrapMode(mode);
-}
-
-void TextAreaImpl::StopWriting() {
-  if (!writing_) return;
-  const Writing done = std::move(*writing_);
-  writing_.reset();
-  if (!Edit()) return;
-  Edit()->setReadOnly(done.readOnly);
-  Edit()->setTextInteractionFlags(done.interaction);
-}
-
 std::int64_t TextAreaImpl::SelStart() const {
   if (!Edit()) return 0;
+  FinishWriting();
   return qt::Utf16ToCodePoint(RawText(), Edit()->textCursor().selectionStart());
 }
 
 std::int64_t TextAreaImpl::SelLength() const {
   if (!Edit()) return 0;
+  FinishWriting();
   const QTextCursor cursor = Edit()->textCursor();
   const QString text = RawText();
   return qt::Utf16ToCodePoint(text, cursor.selectionEnd()) -
@@ -238,6 +285,7 @@ std::int64_t TextAreaImpl::SelLength() const {
 
 void TextAreaImpl::SetSelStart(std::int64_t v) {
   if (!Edit()) return;
+  FinishWriting();
   const QString text = RawText();
   QTextCursor cursor = Edit()->textCursor();
   cursor.setPosition(static_cast<int>(qt::CodePointToUtf16(text, std::max<std::int64_t>(0, v))));
@@ -246,6 +294,7 @@ void TextAreaImpl::SetSelStart(std::int64_t v) {
 
 void TextAreaImpl::SetSelLength(std::int64_t v) {
   if (!Edit()) return;
+  FinishWriting();
   const QString text = RawText();
   QTextCursor cursor = Edit()->textCursor();
   const int start = cursor.selectionStart();
@@ -259,6 +308,7 @@ void TextAreaImpl::SetSelLength(std::int64_t v) {
 void TextAreaImpl::SetSelBold(bool bold) {
   // A plain (unstyled) area has one style for all its text.
   if (!Edit() || !styled) return;
+  FinishWriting();
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
   QTextCursor cursor = Edit()->textCursor();
@@ -291,6 +341,7 @@ bool TextAreaImpl::BoldAt(int position) const {
 
 bool TextAreaImpl::SelBold() const {
   if (!Edit()) return false;
+  FinishWriting();
   const QTextCursor cursor = Edit()->textCursor();
   if (!cursor.hasSelection()) return Edit()->currentCharFormat().fontWeight() >= QFont::Bold;
   for (int p = cursor.selectionStart(); p < cursor.selectionEnd(); ++p)
@@ -300,6 +351,7 @@ bool TextAreaImpl::SelBold() const {
 
 bool TextAreaImpl::CharacterBold(std::int64_t index) const {
   if (!Edit() || index < 0) return false;
+  FinishWriting();
   const QString text = RawText();
   if (index >= qt::CodePoints(text)) return false;
   return BoldAt(static_cast<int>(qt::CodePointToUtf16(text, index)));
@@ -318,24 +370,24 @@ bool TextAreaImpl::HasSelection() const {
 }
 
 void TextAreaImpl::Undo() {
+  FinishWriting();
   if (Edit()) Edit()->undo();
 }
 void TextAreaImpl::Cut() {
+  FinishWriting();
   if (Edit()) Edit()->cut();
 }
 void TextAreaImpl::Copy() {
+  FinishWriting();
   if (Edit()) Edit()->copy();
 }
 void TextAreaImpl::Paste() {
-  if (!Edit()) return;
-  const QString text = QGuiApplication::clipboard()->text();
-  if (text.size() <= qt::kShortText || ReadOnly()) {
-    Edit()->paste();
-    return;
-  }
-  if (auto admitted = Admit(text)) PasteLong(*admitted);
+  // Through the editor, which hands the clipboard to insertFromMimeData.
+  FinishWriting();
+  if (Edit()) Edit()->paste();
 }
 void TextAreaImpl::Clear() {
+  FinishWriting();
   if (!Edit() || ReadOnly()) return;
   QTextCursor cursor = Edit()->textCursor();
   cursor.removeSelectedText();

@@ -8,11 +8,12 @@
 
 #include <QPlainTextEdit>
 #include <QTextLayout>
+#include <QTimer>
+#include <chrono>
 #include <cstdint>
-#include <functional>
 #include <optional>
+#include <string>
 
-#include "framework/qt/document_slices.h"
 #include "framework/qt/text_control_impl.h"
 
 namespace fw {
@@ -22,13 +23,25 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   TextEditWidget();
   // Whether the frame shows the focus as a text field's does (UseFocusRing).
   bool focusRing = false;
+  // Text about to go in: a long run in it makes lines break anywhere before
+  // it is laid out, which would otherwise take one layout more.
+  void Expect(QStringView text);
 
  protected:
   bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  // Lines break anywhere while the text holds a long run, and at word
+  // boundaries again once it holds none; looked at whenever the text changes.
+  void FollowRuns(int position, int removed, int added);
+  void BreakAnywhere(bool anywhere);
+  void FinishWriting();
 };
 
 class TextAreaImpl : public TextControlImpl {
@@ -57,13 +70,15 @@ class TextAreaImpl : public TextControlImpl {
 
   bool ApplyOwn(const std::string& name, const SettingValue& value) override;
 
-  // Puts a long pasted text (line breaks as LF, admitted by the rules) in
-  // place of the selection a slice at a time, as one undo step.
-  void PasteLong(const QString& text);
-  // A pasted text with a long run in it: lines are broken anywhere from now on.
-  void NotePasted(QStringView text);
+  // Puts a pasted text (line breaks as LF, admitted by the rules) in place of
+  // the selection, as one undo step.
+  void InsertPasted(const QString& text);
+  // Writes now what is still to go in of a text set or pasted: whatever needs
+  // the document whole (a key, a click, a selection, Copy) calls this first.
+  void FinishWriting() const;
   // The text that a print-out shows, with its bold and other styled runs.
   QString PrintedText(QList<QTextLayout::FormatRange>& runs) const;
+  bool HasStyledRuns() const;
 
   bool styled = true;
   bool hideSelection = true;
@@ -85,25 +100,24 @@ class TextAreaImpl : public TextControlImpl {
   // document's cursor positions.
   QString RawText() const;
   bool BoldAt(int position) const;
-  void BreakAnywhere(bool anywhere);
 
-  // While a long text is written into the area, the program sees the text
-  // in one piece (`seen`: the text from before a text set by the program, the
-  // whole result of a paste), and the user can't edit the half-written one;
-  // another text set meanwhile takes its place.
+  // A text on its way into the document. The program and the user see it as
+  // if it were all in at once: `text` is what the area holds once it is, and
+  // the editor is filled with the rest from the event loop, a slice at a
+  // time, so that a long text keeps no window waiting.
   struct Writing {
-    std::string seen;
-    bool readOnly = false;
-    Qt::TextInteractionFlags interaction;
+    std::string text;
+    std::size_t next = 0, end = 0;  // the bytes of `text` still to go in
+    QTextCursor at;                 // where they go
+    bool set = false;               // set by the program, not pasted
+    bool begun = false;             // a piece is in
   };
-  // Writes the pieces at the cursor that `start` gives once the area is
-  // being written, the program seeing `seen` meanwhile; a null cursor when
-  // the write did not end as the area's last.
-  QTextCursor WriteLong(std::string seen, const std::function<QTextCursor()>& start,
-                        const qt::PieceSource& pieces);
-  void StopWriting();
-  std::optional<Writing> writing_;
-  std::uint64_t writes_ = 0;
+  void Write(Writing writing);
+  // Writes pieces until `until`, at least one; true once all is in. Const as
+  // the reads that need the whole text are: the text is the same either way.
+  bool WriteUntil(std::chrono::steady_clock::time_point until) const;
+  mutable std::optional<Writing> writing_;
+  mutable QTimer writer_;
 };
 
 }  // namespace fw

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <stdexcept>
 
+#include "framework/alerts.h"
 #include "framework/controls.h"
 #include "framework/text.h"
 #include "framework_test_support.h"
@@ -206,30 +207,44 @@ TEST_F(ControlsTest, TheMaskAndTheLimitHoldForTypedAndPastedText) {
 
 TEST_F(ControlsTest, ComposedTextAndChordsKeepToKeyDownTheMaskAndTheLimit) {
   std::vector<std::string> keys;
-  std::shared_ptr<TextArea> count;
+  std::shared_ptr<TextArea> area;
+  std::shared_ptr<TextField> field;
   OpenWindow([&](TestWindow& w) {
-    count = Place<TextArea>(w, "Count", 10, 10, 65, 20,
-                            {{"Mask", std::string("######")}, {"LimitText", 6}});
-    fw::InstallInstanceEventHandler(*count, "KeyDown",
-                                    fw::KeyDownHandler([&](const std::string& k) {
-                                      keys.push_back(k);
-                                      return k == "9";
-                                    }));
+    const auto count = [](const std::shared_ptr<fw::TextControl>& control,
+                          std::vector<std::string>& keys) {
+      Apply(*control, {{"Mask", std::string("######")}, {"LimitText", 6}});
+      fw::InstallInstanceEventHandler(*control, "KeyDown",
+                                      fw::KeyDownHandler([&keys](const std::string& k) {
+                                        keys.push_back(k);
+                                        return k == "9";
+                                      }));
+    };
+    area = Place<TextArea>(w, "Area", 10, 10, 65, 20);
+    field = Place<TextField>(w, "Field", 10, 40, 65, 20);
+    count(area, keys);
+    count(field, keys);
   });
-  count->SetText("12");
-  count->SetSelStart(2);
-  Key(*count, Qt::Key_X, Qt::MetaModifier);
-  QTest::keyClick(fw::qt::WidgetOf(*count), ',', Qt::ControlModifier | Qt::AltModifier);
-  EXPECT_EQ(count->Text(), "12") << "a chord that no menu serves inserts nothing";
-  EXPECT_TRUE(keys.empty());
+  for (const std::shared_ptr<fw::TextControl>& count :
+       {std::shared_ptr<fw::TextControl>(area), std::shared_ptr<fw::TextControl>(field)}) {
+    SCOPED_TRACE(count->Name());
+    keys.clear();
+    alerts.beeps = 0;
+    count->SetText("12");
+    count->SetSelStart(2);
+    // Digits, which the mask would take.
+    Key(*count, Qt::Key_5, Qt::MetaModifier);
+    QTest::keyClick(fw::qt::WidgetOf(*count), '7', Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(count->Text(), "12") << "a chord that no menu serves inserts nothing";
+    EXPECT_TRUE(keys.empty());
 
-  // A dead key or an input method commits text instead of pressing keys.
-  QInputMethodEvent commit;
-  commit.setCommitString(QStringLiteral("3\u00e994567"));
-  QApplication::sendEvent(fw::qt::WidgetOf(*count), &commit);
-  EXPECT_EQ(keys, (std::vector<std::string>{"3", "\u00e9", "9", "4", "5", "6", "7"}));
-  EXPECT_EQ(count->Text(), "123456");
-  EXPECT_EQ(alerts.beeps, 2) << "the accent outside the mask, the 7 beyond the limit";
+    // A dead key or an input method commits text instead of pressing keys.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("3\u00e994567"));
+    QApplication::sendEvent(fw::qt::WidgetOf(*count), &commit);
+    EXPECT_EQ(keys, (std::vector<std::string>{"3", "\u00e9", "9", "4", "5", "6", "7"}));
+    EXPECT_EQ(count->Text(), "123456");
+    EXPECT_EQ(alerts.beeps, 2) << "the accent outside the mask, the 7 beyond the limit";
+  }
 }
 
 TEST_F(ControlsTest, APastedLineOfMillionsOfCharactersWithNoBreakComesBackWholeAndClears) {
@@ -244,6 +259,90 @@ TEST_F(ControlsTest, APastedLineOfMillionsOfCharactersWithNoBreakComesBackWholeA
   EXPECT_EQ(area->Text(), line.toStdString());
   area->SetText("");
   EXPECT_EQ(area->Text(), "");
+}
+
+TEST_F(ControlsTest, LinesBreakAnywhereWhileTheTextHoldsALongRunHoweverItCameIn) {
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 300, 200); });
+  const auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*area));
+  const auto anywhere = [&] { return edit->wordWrapMode() == QTextOption::WrapAnywhere; };
+  // Two bytes each in UTF-8, one character each on the screen.
+  for (const int run : {500, 1000}) {
+    const QString text(run, QChar(0xe9));
+    area->SetText(text.toStdString());
+    EXPECT_EQ(anywhere(), run == 1000) << run << " set";
+    area->SetText("");
+    PasteText(*area, text);
+    EXPECT_EQ(anywhere(), run == 1000) << run << " pasted";
+  }
+  // Taken out by hand, the run no longer counts.
+  Key(*area, Qt::Key_A, Qt::ControlModifier);
+  Key(*area, Qt::Key_Backspace);
+  Type(*area, "ordinary words");
+  EXPECT_FALSE(anywhere());
+}
+
+TEST_F(ControlsTest, ALongTextReadsWholeFromTheMomentItIsSetAndGoesInBehind) {
+  std::shared_ptr<TextArea> area;
+  auto window =
+      OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 300, 200); });
+  const auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*area));
+  const auto inEditor = [&] { return edit->toPlainText().toStdString(); };
+  std::string first, second;
+  for (int i = 0; i < 20000; ++i) {
+    first += "First " + std::to_string(i) + "\n";
+    second += "Second " + std::to_string(i) + "\n";
+  }
+  area->SetText(first);
+  area->SetText(second);
+  ASSERT_TRUE(inEditor() != second) << "the text is still going in";
+  EXPECT_TRUE(area->Text() == second) << "the last text set wins";
+  Apply(*area, {{"ReadOnly", true}});
+  EXPECT_FALSE(area->CharacterBold(0));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return inEditor() == second; }, 60000));
+  EXPECT_TRUE(area->ReadOnly()) << "kept from the program, not put back by the write";
+  EXPECT_EQ(area->SelStart(), 0);
+  EXPECT_EQ(area->SelLength(), 0);
+
+  // A window that goes while a text goes in takes the rest of it along.
+  area->SetText(first);
+  window.reset();
+  fw::ResetRuntimeForTests();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(area->Text(), "");
+}
+
+TEST_F(ControlsTest, KeysClicksAndPastesDuringALongWriteComeAfterItInOrder) {
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) {
+    area = Place<TextArea>(w, "Area", 10, 10, 300, 200);
+    fw::InstallInstanceEventHandler(*area, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
+      if (k >= "0" && k <= "9") return false;
+      fw::Beep();
+      return true;
+    }));
+  });
+  auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*area));
+  area->SetFocus();
+  std::string values;
+  for (int i = 0; i < 20000; ++i) values += "1.5\n";
+  QApplication::clipboard()->setText(QString::fromStdString(values));
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_LT(edit->document()->characterCount(), static_cast<int>(values.size()))
+      << "the values are still going in";
+  Type(*area, "4x2");
+  EXPECT_TRUE(area->Text() == values + "42");
+  EXPECT_EQ(alerts.beeps, 1);
+
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(area->Text() == values + "42" + values + values);
+  Key(*area, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(area->Text() == values + "42" + values) << "a long paste is one undo step";
+
+  area->SetText(values);
+  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(edit->toPlainText().toStdString() == values) << "a click lands in the whole text";
 }
 
 TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
@@ -266,10 +365,21 @@ TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
 TEST_F(ControlsTest, LineBreaksOfEveryKindComeBackAsLineFeeds) {
   std::shared_ptr<TextArea> area;
   OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 200, 100); });
-  for (const std::string& in :
-       {std::string("1\r2\r"), std::string("1\n2\n"), std::string("1\r\n2\r\n")}) {
+  for (const std::string& in : {std::string("1\r2\r"), std::string("1\n2\n"),
+                                std::string("1\r\n2\r\n"), std::string("1\u20282\u2029")}) {
     area->SetText(in);
     EXPECT_EQ(area->Text(), "1\n2\n");
+    // A long text reads the same while it goes in as once it is in, wherever
+    // its pieces end.
+    std::string longIn, longOut;
+    for (int i = 0; i < 40000; ++i) {
+      longIn += in;
+      longOut += "1\n2\n";
+    }
+    area->SetText(longIn);
+    EXPECT_TRUE(area->Text() == longOut) << "while it goes in";
+    area->SetSelStart(0);
+    EXPECT_TRUE(area->Text() == longOut) << "once it is in";
   }
   area->SetText("");
   Type(*area, "7");

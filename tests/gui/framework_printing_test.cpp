@@ -116,11 +116,12 @@ TEST_F(PrintingTest, ALineTallerThanABlockIsDrawnAloneSoPrintingAdvances) {
   EXPECT_EQ(blocks, 3);  // two lines and the empty last one
 }
 
-TEST_F(PrintingTest, ATextFarLongerThanOneLayoutReachesPrintsEveryLineOnce) {
+TEST_F(PrintingTest, ATextFarLongerThanOneLayoutPrintsEveryLineOnceEvenWhileItGoesIn) {
   // 26,000 lines of 72 points run past two million points, beyond the
   // coordinates that one layout of the whole text could hold.
   area->SetTextSize(72);
-  area->SetText(Lines(26000));
+  area->SetText("Before\r");
+  area->SetText(Lines(26000));  // printed at once, while it goes into the area
   fw::seams::SetPrintDialogToPdf(pdf);
   {
     auto surface = fw::OpenPrinterDialog();
@@ -137,6 +138,7 @@ TEST_F(PrintingTest, ATextFarLongerThanOneLayoutReachesPrintsEveryLineOnce) {
   const QString out = QString::fromUtf8(text.readAllStandardOutput());
   for (int i : {1, 24000, 25000, 26000})
     EXPECT_EQ(out.count(QRegularExpression(QString("\\bLine %1\\b").arg(i))), 1) << i;
+  EXPECT_FALSE(out.contains("Before"));
 }
 
 }  // namespace
