@@ -142,6 +142,16 @@ void TextEditWidget::insertFromMimeData(const QMimeData* source) {
   if (const auto text = AreaOf(this)->Admit(source->text())) AreaOf(this)->InsertPasted(*text);
 }
 
+QMimeData* TextEditWidget::createMimeDataFromSelection() const {
+  // A plain text goes out as plain text only: the editor's rich copy of a long
+  // one takes many seconds to make and to hand over.
+  const auto* area = owner ? static_cast<const TextAreaImpl*>(owner) : nullptr;
+  if (!area || area->HasStyledRuns()) return QPlainTextEdit::createMimeDataFromSelection();
+  auto* data = new QMimeData;
+  data->setText(area->SelectedText());
+  return data;
+}
+
 TextAreaImpl::TextAreaImpl(TextEditWidget* widget) : TextControlImpl(widget, widget) {
   widget->document()->setUndoRedoEnabled(true);
   writer_.setInterval(0);

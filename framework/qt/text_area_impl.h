@@ -35,6 +35,7 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  QMimeData* createMimeDataFromSelection() const override;
 
  private:
   // Lines break anywhere while the text holds a long run, and at word
@@ -79,6 +80,7 @@ class TextAreaImpl : public TextControlImpl {
   // The text that a print-out shows, with its bold and other styled runs.
   QString PrintedText(QList<QTextLayout::FormatRange>& runs) const;
   bool HasStyledRuns() const;
+  QString SelectedText() const override;
 
   bool styled = true;
   bool hideSelection = true;
@@ -89,7 +91,6 @@ class TextAreaImpl : public TextControlImpl {
  protected:
   void ApplyFont(const QFont& font) override;
   QString WithSelectionReplaced(const QString& insert) const override;
-  QString SelectedText() const override;
   QString CurrentText() const override;
   QString NormalizeInserted(QString text) const override {
     return UnixLineEndings(std::move(text));

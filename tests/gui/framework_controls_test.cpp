@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <stdexcept>
 
@@ -157,6 +158,12 @@ TEST_F(ControlsTest, KeysHeldWithCtrlNeverReachKeyDownButDoTheStandardEditing) {
   Key(*area, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(area->SelLength(), 5);
   Key(*area, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "hello");
+  // Plain text goes out plain; styled text keeps its styles.
+  EXPECT_EQ(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+  area->SetSelBold(true);
+  Key(*area, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasHtml());
   EXPECT_EQ(QApplication::clipboard()->text(), "hello");
   Key(*area, Qt::Key_Z, Qt::ControlModifier);
   Key(*area, Qt::Key_Q, Qt::ControlModifier);
