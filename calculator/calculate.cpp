@@ -37,5 +37,5 @@ void ControlWnd::CalculateBtn_Action() {
     fw::MsgBox(outcome.text);
     return;
   }
-  EigenFld()->SetText(outcome.text);
+  EigenFld()->SetText(std::move(outcome.text));
 }

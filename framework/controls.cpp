@@ -88,8 +88,8 @@ void InstallInstanceEventHandler(Control& control, const std::string& event, Eve
 std::string TextControl::Text() const {
   return TextImpl(*this).Text();
 }
-void TextControl::SetText(const std::string& text) {
-  TextImpl(*this).SetText(text);
+void TextControl::SetText(std::string text) {
+  TextImpl(*this).SetText(std::move(text));
 }
 void TextControl::SetTextSize(float points) {
   TextImpl(*this).font.size = points;

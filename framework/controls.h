@@ -64,7 +64,7 @@ void InstallInstanceEventHandler(Control& control, const std::string& event, Eve
 class TextControl : public Control {
  public:
   std::string Text() const;  // line breaks come back as LF
-  void SetText(const std::string& text);  // CR, LF and CR LF alike break lines
+  void SetText(std::string text);  // CR, LF and CR LF alike break lines
   void SetTextSize(float points);
   float TextSize() const;
   void SetTextUnit(int unit);  // FontUnits; 0 is the default (points)

@@ -17,10 +17,14 @@ bool BreaksRun(QChar c) {
 std::size_t PieceEnd(std::string_view text, std::size_t at) {
   const std::size_t limit = at + kPieceBytes;
   if (limit >= text.size()) return text.size();
-  const std::size_t last = text.rfind('\n', limit - 1);
-  if (last != std::string_view::npos && last >= at) return last + 1;
-  const std::size_t next = text.find('\n', limit);
-  return next == std::string_view::npos ? text.size() : next + 1;
+  // After a CR, the LF of a CR LF belongs to the piece too.
+  const auto after = [&](std::size_t i) {
+    return i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n' ? i + 2 : i + 1;
+  };
+  const std::size_t last = text.find_last_of("\r\n", limit - 1);
+  if (last != std::string_view::npos && last >= at) return after(last);
+  const std::size_t next = text.find_first_of("\r\n", limit);
+  return next == std::string_view::npos ? text.size() : after(next);
 }
 
 bool HasLongRun(QStringView text) {

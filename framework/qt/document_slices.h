@@ -19,10 +19,11 @@ constexpr auto kSlice = std::chrono::milliseconds(25);
 constexpr qsizetype kLongRun = 1000;
 
 // Where the piece of `text` that starts at `at` ends: after the last line
-// break (LF) within a piece's length, else after the end of the line that
-// outgrows it. Pieces hold whole lines where they can, because the editor
-// lays a line out again whenever text is added to it; and a piece of UTF-8
-// that ends after a line break ends between two characters.
+// break (LF, CR or CR LF) within a piece's length, else after the end of the
+// line that outgrows it. Pieces hold whole lines where they can, because the
+// editor lays a line out again whenever text is added to it; a piece of UTF-8
+// that ends after a line break ends between two characters, and never inside
+// a CR LF.
 std::size_t PieceEnd(std::string_view text, std::size_t at);
 
 // Whether the text holds a run of kLongRun characters (UTF-16 units) with

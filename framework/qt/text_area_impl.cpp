@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <string_view>
 
 #include "framework/application.h"
 #include "framework/qt/document_slices.h"
@@ -33,6 +34,22 @@ QString DocumentText(QString text) {
                            QChar(0xfdd0), QChar(0xfdd1)})
     text.replace(mark, QChar(u'\n'));
   return text;
+}
+
+// The piece of `text` from `at` to `end`, as the document holds it.
+QString HeldPiece(std::string_view text, std::size_t at, std::size_t end) {
+  return DocumentText(QString::fromUtf8(text.data() + at, static_cast<qsizetype>(end - at)));
+}
+
+// The whole of `text` as the document holds it.
+QString Held(std::string_view text) {
+  QString held;
+  held.reserve(static_cast<qsizetype>(text.size()));
+  for (std::size_t at = 0, end = 0; at < text.size(); at = end) {
+    end = qt::PieceEnd(text, at);
+    held += HeldPiece(text, at, end);
+  }
+  return held;
 }
 
 // Whether a block from `block` to `last`, both included, holds a long run. A
@@ -169,20 +186,19 @@ QString TextAreaImpl::RawText() const {
 
 std::string TextAreaImpl::Text() const {
   if (!Edit()) return {};
-  if (writing_) return writing_->text;
+  if (writing_) return Held(writing_->text).toStdString();
   return RawText().toStdString();
 }
 
-void TextAreaImpl::SetText(const std::string& text) {
+void TextAreaImpl::SetText(std::string text) {
   if (!Edit()) return;
   QTextDocument* document = Edit()->document();
   // Undo starts afresh with a new text, and the new text takes the area's own
   // style, not the format at the caret.
   document->setUndoRedoEnabled(false);
   document->setPlainText(QString());
-  std::string kept = DocumentText(QString::fromStdString(text)).toStdString();
-  const std::size_t size = kept.size();
-  Write({std::move(kept), 0, size, QTextCursor(document), true});
+  const std::size_t size = text.size();
+  Write({std::move(text), 0, size, QTextCursor(document), true});
   // The caret at the start; the text still to come goes in after it.
   Edit()->setTextCursor(QTextCursor(document));
 }
@@ -218,8 +234,7 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
   const std::string_view text = std::string_view(w.text).substr(0, w.end);
   do {
     const std::size_t end = qt::PieceEnd(text, w.next);
-    const QString piece =
-        QString::fromUtf8(text.data() + w.next, static_cast<qsizetype>(end - w.next));
+    const QString piece = HeldPiece(text, w.next, end);
     Edit()->Expect(piece);
     // One undo step for a pasted text, which the editor lays out piece by piece.
     if (w.begun)
@@ -264,7 +279,7 @@ QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
   if (!Edit()) return {};
   // A text that the program set is plain: it is printed as it will stand
   // without waiting for the editor to hold all of it.
-  if (writing_ && writing_->set) return QString::fromStdString(writing_->text);
+  if (writing_ && writing_->set) return Held(writing_->text);
   FinishWriting();
   if (HasStyledRuns()) {
     const QTextDocument* document = Edit()->document();

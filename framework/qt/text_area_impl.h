@@ -52,7 +52,7 @@ class TextAreaImpl : public TextControlImpl {
   TextEditWidget* Edit() const { return static_cast<TextEditWidget*>(Widget()); }
 
   std::string Text() const override;
-  void SetText(const std::string& text) override;
+  void SetText(std::string text) override;
   std::int64_t SelStart() const override;
   std::int64_t SelLength() const override;
   void SetSelStart(std::int64_t v) override;
@@ -103,9 +103,10 @@ class TextAreaImpl : public TextControlImpl {
   bool BoldAt(int position) const;
 
   // A text on its way into the document. The program and the user see it as
-  // if it were all in at once: `text` is what the area holds once it is, and
-  // the editor is filled with the rest from the event loop, a slice at a
-  // time, so that a long text keeps no window waiting.
+  // if it were all in at once: `text` is what the area holds once it is (as
+  // given: the document's line breaks are made as it goes in), and the editor
+  // is filled with the rest from the event loop, a slice at a time, so that a
+  // long text keeps no window waiting.
   struct Writing {
     std::string text;
     std::size_t next = 0, end = 0;  // the bytes of `text` still to go in

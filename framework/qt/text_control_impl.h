@@ -26,7 +26,7 @@ class TextControlImpl : public ControlImpl {
   using ControlImpl::ControlImpl;
 
   virtual std::string Text() const = 0;
-  virtual void SetText(const std::string& text) = 0;
+  virtual void SetText(std::string text) = 0;
   virtual std::int64_t SelStart() const = 0;
   virtual std::int64_t SelLength() const = 0;
   virtual void SetSelStart(std::int64_t v) = 0;

@@ -74,7 +74,7 @@ std::string TextFieldImpl::Text() const {
   return Edit() ? Edit()->text().toStdString() : "";
 }
 
-void TextFieldImpl::SetText(const std::string& text) {
+void TextFieldImpl::SetText(std::string text) {
   if (!Edit()) return;
   // Text set by the program is not held to the rules, which are for the user.
   Edit()->setValidator(nullptr);

@@ -24,7 +24,7 @@ class TextFieldImpl : public TextControlImpl {
   LineEditWidget* Edit() const { return static_cast<LineEditWidget*>(Widget()); }
 
   std::string Text() const override;
-  void SetText(const std::string& text) override;
+  void SetText(std::string text) override;
   std::int64_t SelStart() const override;
   std::int64_t SelLength() const override;
   void SetSelStart(std::int64_t v) override;
