@@ -41,17 +41,6 @@ QString HeldPiece(std::string_view text, std::size_t at, std::size_t end) {
   return DocumentText(QString::fromUtf8(text.data() + at, static_cast<qsizetype>(end - at)));
 }
 
-// The whole of `text` as the document holds it.
-QString Held(std::string_view text) {
-  QString held;
-  held.reserve(static_cast<qsizetype>(text.size()));
-  for (std::size_t at = 0, end = 0; at < text.size(); at = end) {
-    end = qt::PieceEnd(text, at);
-    held += HeldPiece(text, at, end);
-  }
-  return held;
-}
-
 // Whether a block from `block` to `last`, both included, holds a long run. A
 // block shorter than a long run holds none, and costs no copy of its text.
 bool LongRunIn(QTextBlock block, const QTextBlock& last) {
@@ -184,10 +173,22 @@ QString TextAreaImpl::RawText() const {
   return text;
 }
 
+QString TextAreaImpl::WrittenText() const {
+  QString text = RawText();
+  if (!writing_ || !Edit()) return text;
+  // What is still to come goes in at the cursor of the write.
+  const std::string_view rest = std::string_view(writing_->text).substr(writing_->next);
+  QString held;
+  held.reserve(static_cast<qsizetype>(rest.size()));
+  for (std::size_t at = 0, end = 0; at < rest.size(); at = end) {
+    end = qt::PieceEnd(rest, at);
+    held += HeldPiece(rest, at, end);
+  }
+  return text.insert(writing_->at.position(), held);
+}
+
 std::string TextAreaImpl::Text() const {
-  if (!Edit()) return {};
-  if (writing_) return Held(writing_->text).toStdString();
-  return RawText().toStdString();
+  return WrittenText().toStdString();
 }
 
 void TextAreaImpl::SetText(std::string text) {
@@ -197,23 +198,13 @@ void TextAreaImpl::SetText(std::string text) {
   // style, not the format at the caret.
   document->setUndoRedoEnabled(false);
   document->setPlainText(QString());
-  const std::size_t size = text.size();
-  Write({std::move(text), 0, size, QTextCursor(document), true});
+  Write({std::move(text), 0, QTextCursor(document), true});
   // The caret at the start; the text still to come goes in after it.
   Edit()->setTextCursor(QTextCursor(document));
 }
 
 void TextAreaImpl::InsertPasted(const QString& pasted) {
-  if (!Edit()) return;
-  const QTextCursor at = Edit()->textCursor();
-  const QString text = RawText();
-  const QString inserted = DocumentText(pasted);
-  std::string whole = text.left(at.selectionStart()).toStdString();
-  const std::size_t from = whole.size();
-  whole += inserted.toStdString();
-  const std::size_t end = whole.size();
-  whole += QStringView(text).mid(at.selectionEnd()).toUtf8().toStdString();
-  Write({std::move(whole), from, end, at, false});
+  if (Edit()) Write({pasted.toStdString(), 0, Edit()->textCursor(), false});
 }
 
 void TextAreaImpl::Write(Writing writing) {
@@ -231,22 +222,20 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
     writer_.stop();
     return true;
   }
-  const std::string_view text = std::string_view(w.text).substr(0, w.end);
   do {
-    const std::size_t end = qt::PieceEnd(text, w.next);
-    const QString piece = HeldPiece(text, w.next, end);
+    const std::size_t end = qt::PieceEnd(w.text, w.next);
+    const QString piece = HeldPiece(w.text, w.next, end);
     Edit()->Expect(piece);
     // One undo step for a pasted text, which the editor lays out piece by piece.
-    if (w.begun)
+    if (w.next > 0)
       w.at.joinPreviousEditBlock();
     else
       w.at.beginEditBlock();
     w.at.insertText(piece);
     w.at.endEditBlock();
-    w.begun = true;
     w.next = end;
-  } while (w.next < w.end && Clock::now() < until);
-  if (w.next < w.end) return false;
+  } while (w.next < w.text.size() && Clock::now() < until);
+  if (w.next < w.text.size()) return false;
 
   const Writing done = std::move(w);
   writing_.reset();
@@ -279,7 +268,7 @@ QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
   if (!Edit()) return {};
   // A text that the program set is plain: it is printed as it will stand
   // without waiting for the editor to hold all of it.
-  if (writing_ && writing_->set) return Held(writing_->text);
+  if (writing_ && writing_->set) return WrittenText();
   FinishWriting();
   if (HasStyledRuns()) {
     const QTextDocument* document = Edit()->document();

@@ -102,19 +102,20 @@ class TextAreaImpl : public TextControlImpl {
   QString RawText() const;
   bool BoldAt(int position) const;
 
-  // A text on its way into the document. The program and the user see it as
-  // if it were all in at once: `text` is what the area holds once it is (as
-  // given: the document's line breaks are made as it goes in), and the editor
-  // is filled with the rest from the event loop, a slice at a time, so that a
-  // long text keeps no window waiting.
+  // A text on its way into the document, set or pasted. The program and the
+  // user see the area as if it were all in at once, while the editor is
+  // filled with the rest from the event loop, a slice at a time, so that a
+  // long text keeps no window waiting. The text is kept as given: the
+  // document's line breaks are made as it goes in.
   struct Writing {
     std::string text;
-    std::size_t next = 0, end = 0;  // the bytes of `text` still to go in
-    QTextCursor at;                 // where they go
-    bool set = false;               // set by the program, not pasted
-    bool begun = false;             // a piece is in
+    std::size_t next = 0;  // the first byte of `text` still to go in
+    QTextCursor at;        // where it goes
+    bool set = false;      // set by the program, not pasted
   };
   void Write(Writing writing);
+  // The text as it stands once the rest of the write is in.
+  QString WrittenText() const;
   // Writes pieces until `until`, at least one; true once all is in. Const as
   // the reads that need the whole text are: the text is the same either way.
   bool WriteUntil(std::chrono::steady_clock::time_point until) const;
