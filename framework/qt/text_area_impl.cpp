@@ -13,7 +13,6 @@
 #include <QTextDocument>
 #include <string_view>
 
-#include "framework/application.h"
 #include "framework/qt/document_slices.h"
 #include "framework/qt/keys.h"
 
@@ -222,20 +221,28 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
     writer_.stop();
     return true;
   }
-  do {
+  const Clock::time_point started = Clock::now();
+  // At least one piece, even of an empty text: pasted, it takes the selection's place.
+  while (!w.begun || w.next < w.text.size()) {
     const std::size_t end = qt::PieceEnd(w.text, w.next);
     const QString piece = HeldPiece(w.text, w.next, end);
     Edit()->Expect(piece);
     // One undo step for a pasted text, which the editor lays out piece by piece.
-    if (w.next > 0)
+    if (w.begun)
       w.at.joinPreviousEditBlock();
     else
       w.at.beginEditBlock();
     w.at.insertText(piece);
     w.at.endEditBlock();
+    w.begun = true;
     w.next = end;
-  } while (w.next < w.text.size() && Clock::now() < until);
+    if (Clock::now() >= until) break;
+  }
   if (w.next < w.text.size()) return false;
+  // After a piece that kept the window waiting (one line of megabytes), the
+  // window answers before the caret is brought into view, which takes as long
+  // again on such a line.
+  if (until != Clock::time_point::max() && Clock::now() - started > qt::kSlice) return false;
 
   const Writing done = std::move(w);
   writing_.reset();
@@ -243,7 +250,7 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
   if (done.set) {
     Edit()->document()->setUndoRedoEnabled(true);
   } else {
-    Edit()->setTextCursor(done.at);
+    // The caret has moved on with the text put in at it.
     Edit()->ensureCursorVisible();
   }
   return true;

@@ -112,6 +112,7 @@ class TextAreaImpl : public TextControlImpl {
     std::size_t next = 0;  // the first byte of `text` still to go in
     QTextCursor at;        // where it goes
     bool set = false;      // set by the program, not pasted
+    bool begun = false;    // a piece is in
   };
   void Write(Writing writing);
   // The text as it stands once the rest of the write is in.
