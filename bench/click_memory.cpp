@@ -10,6 +10,7 @@
 #include <string>
 
 #include "bench/eigenvalue_list.h"
+#include "bench/until_written.h"
 #include "calculator/control_window.h"
 #include "framework/application.h"
 #include "shell/app.h"
@@ -40,14 +41,16 @@ int main(int argc, char** argv) {
 
   window->NVarsFld()->SetText("301");
   window->EigenFld()->SetText(EigenvalueList(count));
+  UntilWritten(*window->EigenFld());
   const double pasted = PeakMegabytes();
   window->CalculateBtn()->Push();
+  UntilWritten(*window->EigenFld());
   const double clicked = PeakMegabytes();
 
   // A refusal would leave the values in place and measure nothing worth reporting.
   const long expectedLines = count + 10;  // eight lines above the rows, two below
   const long lines = CountLines(window->EigenFld()->Text());
-  if (lines != expectedLines) {
+  if (!Written(*window->EigenFld()) || lines != expectedLines) {
     std::fprintf(stderr, "click_memory: the report has %ld lines, expected %ld\n", lines,
                  expectedLines);
     return 1;
