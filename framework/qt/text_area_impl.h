@@ -117,8 +117,9 @@ class TextAreaImpl : public TextControlImpl {
   void Write(Writing writing);
   // The text as it stands once the rest of the write is in.
   QString WrittenText() const;
-  // Writes pieces until `until`, at least one; true once all is in. Const as
-  // the reads that need the whole text are: the text is the same either way.
+  // Writes pieces until `until` (the first piece whatever the time); true
+  // once the write is done. Const as the reads that need the editor whole
+  // are: the text is the same either way.
   bool WriteUntil(std::chrono::steady_clock::time_point until) const;
   mutable std::optional<Writing> writing_;
   mutable QTimer writer_;
