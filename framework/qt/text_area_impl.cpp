@@ -2,7 +2,6 @@
 #include "framework/qt/text_area_impl.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -176,14 +175,8 @@ QString TextAreaImpl::WrittenText() const {
   QString text = RawText();
   if (!writing_ || !Edit()) return text;
   // What is still to come goes in at the cursor of the write.
-  const std::string_view rest = std::string_view(writing_->text).substr(writing_->next);
-  QString held;
-  held.reserve(static_cast<qsizetype>(rest.size()));
-  for (std::size_t at = 0, end = 0; at < rest.size(); at = end) {
-    end = qt::PieceEnd(rest, at);
-    held += HeldPiece(rest, at, end);
-  }
-  return text.insert(writing_->at.position(), held);
+  const Writing& w = *writing_;
+  return text.insert(w.at.position(), HeldPiece(w.text, w.next, w.text.size()));
 }
 
 std::string TextAreaImpl::Text() const {
