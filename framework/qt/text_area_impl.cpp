@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -79,8 +80,17 @@ void TextEditWidget::BreakAnywhere(bool anywhere) {
   setWordWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
-void TextEditWidget::FinishWriting() {
-  if (owner) AreaOf(this)->FinishWriting();
+void TextEditWidget::FinishWriting(bool reveal) {
+  if (owner) AreaOf(this)->FinishWriting(reveal);
+}
+
+TextEditWidget::ViewTop TextEditWidget::TopOfView() const {
+  const QTextBlock first = firstVisibleBlock();
+  return {QTextCursor(first), verticalScrollBar()->value() - first.firstLineNumber()};
+}
+
+void TextEditWidget::ScrollTo(const ViewTop& top) {
+  verticalScrollBar()->setValue(top.block.block().firstLineNumber() + top.linesInto);
 }
 
 bool TextEditWidget::event(QEvent* event) {
@@ -100,9 +110,10 @@ bool TextEditWidget::event(QEvent* event) {
 }
 
 bool TextEditWidget::viewportEvent(QEvent* event) {
-  // A click places the caret or selects in the text as it will stand.
+  // A click places the caret or selects in the text as it will stand, on the
+  // lines that the user pointed at: the view stays where it is.
   if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-    FinishWriting();
+    FinishWriting(false);
   return QPlainTextEdit::viewportEvent(event);
 }
 
@@ -206,7 +217,7 @@ void TextAreaImpl::Write(Writing writing) {
   if (!WriteUntil(Clock::now())) writer_.start();
 }
 
-bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
+bool TextAreaImpl::WriteUntil(Clock::time_point until, bool reveal) const {
   if (!writing_) return true;
   Writing& w = *writing_;
   if (!Edit() || w.at.isNull()) {  // the window, and the document with it, is gone
@@ -215,6 +226,10 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
     return true;
   }
   const Clock::time_point started = Clock::now();
+  // Text that goes in before the lines in view pushes them down, and the view
+  // goes with them: what the user sees and points at stays where it is.
+  const TextEditWidget::ViewTop top = Edit()->TopOfView();
+  const bool beforeView = w.at.selectionStart() < top.block.position();
   // At least one piece, even of an empty text: pasted, it takes the selection's place.
   while (!w.begun || w.next < w.text.size()) {
     const std::size_t end = qt::PieceEnd(w.text, w.next);
@@ -231,6 +246,7 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
     w.next = end;
     if (Clock::now() >= until) break;
   }
+  if (beforeView) Edit()->ScrollTo(top);
   if (w.next < w.text.size()) return false;
   // After a piece that kept the window waiting (one line of megabytes), the
   // window answers before the caret is brought into view, which takes as long
@@ -242,15 +258,15 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
   writer_.stop();
   if (done.set) {
     Edit()->document()->setUndoRedoEnabled(true);
-  } else {
+  } else if (reveal) {
     // The caret has moved on with the text put in at it.
     Edit()->ensureCursorVisible();
   }
   return true;
 }
 
-void TextAreaImpl::FinishWriting() const {
-  WriteUntil(Clock::time_point::max());
+void TextAreaImpl::FinishWriting(bool reveal) const {
+  WriteUntil(Clock::time_point::max(), reveal);
 }
 
 bool TextAreaImpl::HasStyledRuns() const {

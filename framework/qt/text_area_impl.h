@@ -26,6 +26,14 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   // Text about to go in: a long run in it makes lines break anywhere before
   // it is laid out, which would otherwise take one layout more.
   void Expect(QStringView text);
+  // The top of the view, held by a cursor at the start of its line's block,
+  // which moves on with text put in before it.
+  struct ViewTop {
+    QTextCursor block;
+    int linesInto = 0;
+  };
+  ViewTop TopOfView() const;
+  void ScrollTo(const ViewTop& top);
 
  protected:
   bool event(QEvent* event) override;
@@ -42,7 +50,7 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   // boundaries again once it holds none; looked at whenever the text changes.
   void FollowRuns(int position, int removed, int added);
   void BreakAnywhere(bool anywhere);
-  void FinishWriting();
+  void FinishWriting(bool reveal = true);
 };
 
 class TextAreaImpl : public TextControlImpl {
@@ -75,8 +83,9 @@ class TextAreaImpl : public TextControlImpl {
   // the selection, as one undo step.
   void InsertPasted(const QString& text);
   // Writes now what is still to go in of a text set or pasted: whatever needs
-  // the document whole (a key, a click, a selection, Copy) calls this first.
-  void FinishWriting() const;
+  // the document whole (a key, a click, a selection, Copy) calls this first. A
+  // finished paste brings the caret into view unless `reveal` is false.
+  void FinishWriting(bool reveal = true) const;
   // The text that a print-out shows, with its bold and other styled runs.
   QString PrintedText(QList<QTextLayout::FormatRange>& runs) const;
   bool HasStyledRuns() const;
@@ -120,7 +129,7 @@ class TextAreaImpl : public TextControlImpl {
   // Writes pieces until `until` (the first piece whatever the time); true
   // once the write is done. Const as the reads that need the editor whole
   // are: the text is the same either way.
-  bool WriteUntil(std::chrono::steady_clock::time_point until) const;
+  bool WriteUntil(std::chrono::steady_clock::time_point until, bool reveal = true) const;
   mutable std::optional<Writing> writing_;
   mutable QTimer writer_;
 };

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <stdexcept>
 
 #include "framework/alerts.h"
@@ -349,10 +351,36 @@ TEST_F(ControlsTest, KeysClicksAndPastesDuringALongWriteComeAfterItInOrder) {
   EXPECT_TRUE(area->Text() == values + values + values + "42");
   Key(*area, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(area->Text() == values + values + "42") << "a long paste is one undo step";
+}
 
-  area->SetText(values);
-  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(edit->toPlainText().toStdString() == values) << "a click lands in the whole text";
+TEST_F(ControlsTest, APressDuringALongPasteLandsOnTheTextThatWasUnderThePointer) {
+  std::shared_ptr<TextArea> area;
+  OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 300, 200); });
+  auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*area));
+  area->SetFocus();
+  std::string lines;
+  for (int i = 0; i < 20000; ++i) lines += std::to_string(i) + "\n";
+  QApplication::clipboard()->setText(QString::fromStdString(lines));
+  const QPoint third =
+      edit->cursorRect(QTextCursor(edit->document()->findBlockByNumber(2))).center();
+  // Pasted into an empty area, the rest going in below the lines in view;
+  // then before lines that are scrolled into view meanwhile, which the rest
+  // pushes down.
+  for (const bool above : {false, true}) {
+    SCOPED_TRACE(above ? "pasted above the view" : "pasted into view");
+    area->SetText(above ? lines : "");
+    area->SetSelStart(0);
+    Key(*area, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(edit->toPlainText().toStdString() != area->Text()) << "still going in";
+    if (above) edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->value() + 5000);
+    // Moves on with the text that still goes in before it.
+    const QTextCursor pointed = edit->cursorForPosition(third);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_TRUE(edit->toPlainText().toStdString() == area->Text()) << "the press finished it";
+    EXPECT_EQ(edit->textCursor().position(), pointed.position());
+    EXPECT_EQ(edit->textCursor().block().text().toStdString(),
+              pointed.block().text().toStdString());
+  }
 }
 
 TEST_F(ControlsTest, ATextFieldKeepsToItsLimitAndTheProgramsTextIsNotCut) {
