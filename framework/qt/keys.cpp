@@ -9,6 +9,27 @@ bool IsChord(const QKeyEvent& event) {
   return event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
 }
 
+bool IsModifierKey(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void PassChord(QKeyEvent& event, const std::function<void(QKeyEvent*)>& editor) {
   QKeyEvent bare(event.type(), event.key(), event.modifiers(), event.nativeScanCode(),
                  event.nativeVirtualKey(), event.nativeModifiers(), QString(), event.isAutoRepeat(),

@@ -18,6 +18,9 @@ namespace fw::qt {
 // or the control's standard editing (Ctrl+A); a chord is never a typed
 // character. AltGr, which X reports as neither, types as a plain key.
 bool IsChord(const QKeyEvent& event);
+// A key that only changes what is held or locked (Shift, Ctrl, Alt, Caps Lock
+// and their kin): pressed alone, it types nothing and moves nothing.
+bool IsModifierKey(const QKeyEvent& event);
 std::optional<std::string> KeyTextFor(const QKeyEvent& event);
 // Hands a chord to an editor's own key handling without its text, so that it
 // does its standard editing but inserts nothing.

@@ -118,7 +118,9 @@ bool TextEditWidget::viewportEvent(QEvent* event) {
 }
 
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
-  FinishWriting();
+  // A lone Shift or Ctrl, on its own or on its way to a menu's shortcut,
+  // changes nothing and so doesn't wait for the rest of a write.
+  if (!qt::IsModifierKey(*event)) FinishWriting();
   if (owner && AreaOf(this)->PreKey(*event)) {
     event->accept();
     return;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QWindow>
 
 #include "framework/controls.h"
@@ -272,8 +273,16 @@ TEST_F(MenusTest, AShortcutActsOnlyWhenTheRoundLeavesItsItemEnabled) {
   EXPECT_EQ(QApplication::clipboard()->text(), "abc");
   EXPECT_EQ(area->Text(), "");
 
+  // Quit doesn't wait for a long paste to go in.
+  std::string values;
+  for (int i = 0; i < 20000; ++i) values += "1.5\n";
+  QApplication::clipboard()->setText(QString::fromStdString(values));
+  const auto* edit = static_cast<QPlainTextEdit*>(field);
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_TRUE(edit->toPlainText().toStdString() != values) << "still going in";
   QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
   EXPECT_TRUE(fw::QuitRequested());
+  EXPECT_TRUE(edit->toPlainText().toStdString() != values);
 }
 
 }  // namespace
