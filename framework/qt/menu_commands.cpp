@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "framework/application.h"
+#include "framework/qt/menu_drawing.h"
 #include "framework/qt/shortcuts.h"
 #include "framework/qt/text_control_impl.h"
 #include "framework/qt/window_impl.h"
@@ -103,7 +104,7 @@ Ref<MenuItem> FindByShortcut(const MenuItem& parent, QKeyCombination combination
 
 }  // namespace
 
-void RunEnablingRound(Window& window) {
+void RunEnablingRound(Window& window, const MenuItem* acting) {
   const Ref<MenuBar> tree = ImplOf(window).EffectiveMenuBar();
   const Ref<Application> app = GetAppObject();
   if (tree) {
@@ -123,6 +124,7 @@ void RunEnablingRound(Window& window) {
     if (edit == Edit::None || window.HasMenuHandler(item.Name()) ||
         (app && app->HasMenuHandler(item.Name())))
       return;
+    if (edit == Edit::Paste && acting && acting != &item) return;
     item.SetEnabled(EditAvailable(window, edit));
   });
 }
@@ -160,7 +162,8 @@ bool HandleShortcut(WindowImpl& impl, const QKeyEvent& event) {
   Window& window = impl.window;
   auto keep = window.weak_from_this().lock();
   Guarded([&] {
-    window.EnableMenuItems();
+    RunEnablingRound(window, item.get());
+    if (impl.menus) impl.menus->SyncEnabled();
     if (item->Enabled()) window.RunMenuCommand(item->Name());
   });
   return true;

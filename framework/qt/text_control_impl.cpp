@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 #include "framework/alerts.h"
 #include "framework/qt/keys.h"
@@ -19,8 +20,16 @@ QString UnixLineEndings(QString text) {
 
 bool TextControlImpl::CanPaste() const {
   if (ReadOnly()) return false;
+  // Whether text is offered, not the text: fetching it would copy all of a
+  // long clipboard at every menu and shortcut. Asked once, since the program
+  // that holds the clipboard may be slow to answer: plain text, or links,
+  // which paste as their text.
   const auto* clipboard = QGuiApplication::clipboard();
-  return clipboard && !clipboard->text().isEmpty();
+  const QMimeData* offered = clipboard ? clipboard->mimeData() : nullptr;
+  if (!offered) return false;
+  const QStringList formats = offered->formats();
+  return formats.contains(QStringLiteral("text/plain")) ||
+         formats.contains(QStringLiteral("text/uri-list"));
 }
 
 QFont TextControlImpl::CurrentFont() const {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QWindow>
 
@@ -74,6 +75,29 @@ class MenuWindow : public TestWindow {
     });
   }
 };
+
+// Clipboard data that counts the questions put to it: which formats it
+// offers, and the data of one.
+struct Offered : QMimeData {
+  mutable int asked = 0, fetched = 0;
+  QStringList formats() const override {
+    ++asked;
+    return QMimeData::formats();
+  }
+  QVariant retrieveData(const QString& format, QMetaType type) const override {
+    ++fetched;
+    return QMimeData::retrieveData(format, type);
+  }
+};
+
+// Puts `text` (none when null) on the clipboard, which owns it from then on.
+const Offered* Offer(const QString& text) {
+  auto* offered = new Offered;
+  if (!text.isNull()) offered->setText(text);
+  QApplication::clipboard()->setMimeData(offered);
+  offered->asked = offered->fetched = 0;
+  return offered;
+}
 
 class MenusTest : public FrameworkTest {
  protected:
@@ -227,17 +251,19 @@ TEST_F(MenusTest, AltHandsTheKeysToTheBarWhichShowsItsTitleUntilEscapeGivesThemB
 TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
   area->SetFocus();
   area->SetText("some text");
-  QApplication::clipboard()->clear();
+  const Offered* nothing = Offer(QString());
   window->EnableMenuItems();
   for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
     EXPECT_FALSE(On(name)) << name;
+  EXPECT_EQ(nothing->asked, 1) << "the clipboard's owner may be slow to answer";
 
   area->SetSelStart(0);
   area->SetSelLength(4);
-  QApplication::clipboard()->setText("x");
+  const Offered* offered = Offer("x");
   window->EnableMenuItems();
   for (const char* name : {"EditCut", "EditCopy", "EditPaste", "EditClear"})
     EXPECT_TRUE(On(name)) << name;
+  EXPECT_EQ(offered->fetched, 0) << "Paste asks whether text is offered, not for the text";
 
   EXPECT_TRUE(window->RunMenuCommand("EditCopy"));
   EXPECT_EQ(QApplication::clipboard()->text(), "some");
@@ -259,12 +285,14 @@ TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
 
 TEST_F(MenusTest, AShortcutActsOnlyWhenTheRoundLeavesItsItemEnabled) {
   QWidget* field = fw::qt::WidgetOf(*area);
+  const Offered* offered = Offer("x");
   QTest::keyClick(field, Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(journal, (std::vector<std::string>{"app enables; Front is off", "window enables"}));
 
   bar->Lookup("Report")->SetAutoEnable(true);
   QTest::keyClick(field, Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(journal.back(), "app Report");
+  EXPECT_EQ(offered->asked, 0) << "only Paste's own shortcut asks the clipboard";
 
   area->SetText("abc");
   area->SetSelStart(0);
