@@ -138,11 +138,6 @@ void TextEditWidget::inputMethodEvent(QInputMethodEvent* event) {
   QPlainTextEdit::inputMethodEvent(admitted ? admitted.get() : event);
 }
 
-void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
-  FinishWriting();
-  QPlainTextEdit::contextMenuEvent(event);
-}
-
 bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
   return source->hasText();
 }
@@ -308,7 +303,6 @@ std::int64_t TextAreaImpl::SelStart() const {
 
 std::int64_t TextAreaImpl::SelLength() const {
   if (!Edit()) return 0;
-  FinishWriting();
   const QTextCursor cursor = Edit()->textCursor();
   const QString text = RawText();
   return qt::Utf16ToCodePoint(text, cursor.selectionEnd()) -
@@ -373,7 +367,6 @@ bool TextAreaImpl::BoldAt(int position) const {
 
 bool TextAreaImpl::SelBold() const {
   if (!Edit()) return false;
-  FinishWriting();
   const QTextCursor cursor = Edit()->textCursor();
   if (!cursor.hasSelection()) return Edit()->currentCharFormat().fontWeight() >= QFont::Bold;
   for (int p = cursor.selectionStart(); p < cursor.selectionEnd(); ++p)
@@ -406,20 +399,16 @@ void TextAreaImpl::Undo() {
   if (Edit()) Edit()->undo();
 }
 void TextAreaImpl::Cut() {
-  FinishWriting();
   if (Edit()) Edit()->cut();
 }
 void TextAreaImpl::Copy() {
-  FinishWriting();
   if (Edit()) Edit()->copy();
 }
 void TextAreaImpl::Paste() {
   // Through the editor, which hands the clipboard to insertFromMimeData.
-  FinishWriting();
   if (Edit()) Edit()->paste();
 }
 void TextAreaImpl::Clear() {
-  FinishWriting();
   if (!Edit() || ReadOnly()) return;
   QTextCursor cursor = Edit()->textCursor();
   cursor.removeSelectedText();

@@ -40,7 +40,6 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
   QMimeData* createMimeDataFromSelection() const override;
@@ -83,8 +82,11 @@ class TextAreaImpl : public TextControlImpl {
   // the selection, as one undo step.
   void InsertPasted(const QString& text);
   // Writes now what is still to go in of a text set or pasted: whatever needs
-  // the document whole (a key, a click, a selection, Copy) calls this first. A
+  // the document whole (a key, a click, a selection) calls this first. A
   // finished paste brings the caret into view unless `reveal` is false.
+  // Whatever makes a selection has finished the write, so while one goes on
+  // nothing is selected: Cut, Copy, Delete and the selection's length and
+  // boldness are the same either way, and don't wait for it.
   void FinishWriting(bool reveal = true) const;
   // The text that a print-out shows, with its bold and other styled runs.
   QString PrintedText(QList<QTextLayout::FormatRange>& runs) const;

@@ -2,6 +2,7 @@
 // masks and limits on typed and pasted text, line breaks, fonts and styles,
 // focus order and the locks.
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -307,11 +308,17 @@ TEST_F(ControlsTest, ALongTextReadsWholeFromTheMomentItIsSetAndGoesInBehind) {
   ASSERT_TRUE(inEditor() != second) << "the text is still going in";
   EXPECT_TRUE(area->Text() == second) << "the last text set wins";
   Apply(*area, {{"ReadOnly", true}});
-  EXPECT_FALSE(area->CharacterBold(0));
+  // Nothing here needs the editor whole: the rest goes in by itself.
   EXPECT_TRUE(QTest::qWaitFor([&] { return inEditor() == second; }, 60000));
   EXPECT_TRUE(area->ReadOnly()) << "kept from the program, not put back by the write";
   EXPECT_EQ(area->SelStart(), 0);
   EXPECT_EQ(area->SelLength(), 0);
+
+  // In a bold face every character is bold, the last one too.
+  Apply(*area, {{"Bold", true}});
+  area->SetText(first);
+  ASSERT_TRUE(inEditor() != first);
+  EXPECT_TRUE(area->CharacterBold(fw::Len(first) - 2));
 
   // A window that goes while a text goes in takes the rest of it along.
   area->SetText(first);
@@ -355,6 +362,37 @@ TEST_F(ControlsTest, KeysClicksAndPastesDuringALongWriteComeAfterItInOrder) {
   EXPECT_TRUE(area->Text() == values + values + values + "42");
   Key(*area, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(area->Text() == values + values + "42") << "a long paste is one undo step";
+
+  // Read while a paste goes in, the caret stands after it; text that an input
+  // method commits meanwhile goes in after it too.
+  area->SetText("");
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(area->SelStart(), fw::Len(values));
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("5"));
+  QApplication::sendEvent(edit, &commit);
+  EXPECT_TRUE(area->Text() == values + values + "5");
+
+  // Bold set during a paste holds for what is typed after it; text dropped
+  // during one goes where it was dropped, and the paste goes in whole.
+  area->SetText("");
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  area->SetSelBold(true);
+  Type(*area, "6");
+  EXPECT_TRUE(area->CharacterBold(fw::Len(values)));
+  area->SetText("");
+  Key(*area, Qt::Key_V, Qt::ControlModifier);
+  QMimeData dropped;
+  dropped.setText(QStringLiteral("7\n"));
+  const QPoint line(4, 4);  // the first line in view
+  std::string expected = values;
+  expected.insert(static_cast<std::size_t>(edit->cursorForPosition(line).position()), "7\n");
+  QDragEnterEvent enter(line, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+  QApplication::sendEvent(edit->viewport(), &enter);
+  QDropEvent drop(line, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+  QApplication::sendEvent(edit->viewport(), &drop);
+  EXPECT_TRUE(area->Text() == expected);
 }
 
 TEST_F(ControlsTest, APressDuringALongPasteLandsOnTheTextThatWasUnderThePointer) {
@@ -413,15 +451,21 @@ TEST_F(ControlsTest, LineBreaksOfEveryKindComeBackAsLineFeeds) {
     EXPECT_EQ(area->Text(), "1\n2\n");
     // A long text reads the same while it goes in as once it is in, wherever
     // its pieces end.
-    std::string longIn, longOut;
+    // The first piece ends just after the first break, a CR LF's CR.
+    std::string longIn(65534, 'a'), longOut(65534, 'a');
     for (int i = 0; i < 40000; ++i) {
       longIn += in;
       longOut += "1\n2\n";
     }
     area->SetText(longIn);
     EXPECT_TRUE(area->Text() == longOut) << "while it goes in";
-    area->SetSelStart(0);
+    // Placed in the whole text, not in what is in so far.
+    area->SetSelStart(fw::Len(longOut) - 1);
+    EXPECT_EQ(area->SelStart(), fw::Len(longOut) - 1);
     EXPECT_TRUE(area->Text() == longOut) << "once it is in";
+    area->SetText(longIn);
+    area->SetSelLength(fw::Len(longOut));
+    EXPECT_EQ(area->SelLength(), fw::Len(longOut));
   }
   area->SetText("");
   Type(*area, "7");

@@ -2,6 +2,7 @@
 // 720 points, and a text printer that always advances.
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -120,25 +121,39 @@ TEST_F(PrintingTest, ATextFarLongerThanOneLayoutPrintsEveryLineOnceEvenWhileItGo
   // 26,000 lines of 72 points run past two million points, beyond the
   // coordinates that one layout of the whole text could hold.
   area->SetTextSize(72);
-  area->SetText("Before\r");
-  area->SetText(Lines(26000));  // printed at once, while it goes into the area
-  fw::seams::SetPrintDialogToPdf(pdf);
-  {
-    auto surface = fw::OpenPrinterDialog();
-    auto printer = area->StyledTextPrinterFor(*surface, 540);
-    for (int blocks = 0; !printer->EndOfFile() && blocks < 5000; ++blocks) {
-      printer->DrawBlock(0, 0, 720);
-      if (!printer->EndOfFile()) surface->NextPage();
+  const auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*area));
+  // Printed at once, while it goes into the area: a text set is printed
+  // without waiting for it, a pasted one once it is all in.
+  for (const bool pasted : {false, true}) {
+    SCOPED_TRACE(pasted ? "pasted" : "set");
+    area->SetText("Before\r");
+    if (pasted) {
+      area->SetSelLength(7);  // the paste takes its place
+      QApplication::clipboard()->setText(QString::fromStdString(Lines(26000)));
+      QTest::keyClick(fw::qt::WidgetOf(*area), Qt::Key_V, Qt::ControlModifier);
+    } else {
+      area->SetText(Lines(26000));
     }
-    EXPECT_TRUE(printer->EndOfFile());
+    ASSERT_LT(edit->blockCount(), 26000) << "still going in";
+    fw::seams::SetPrintDialogToPdf(pdf);
+    {
+      auto surface = fw::OpenPrinterDialog();
+      auto printer = area->StyledTextPrinterFor(*surface, 540);
+      for (int blocks = 0; !printer->EndOfFile() && blocks < 5000; ++blocks) {
+        printer->DrawBlock(0, 0, 720);
+        if (!printer->EndOfFile()) surface->NextPage();
+      }
+      EXPECT_TRUE(printer->EndOfFile());
+    }
+    EXPECT_EQ(edit->blockCount() > 26000, pasted);
+    QProcess text;
+    text.start("pdftotext", {QString::fromStdString(pdf), "-"});
+    text.waitForFinished(60000);
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    for (int i : {1, 24000, 25000, 26000})
+      EXPECT_EQ(out.count(QRegularExpression(QString("\\bLine %1\\b").arg(i))), 1) << i;
+    EXPECT_FALSE(out.contains("Before"));
   }
-  QProcess text;
-  text.start("pdftotext", {QString::fromStdString(pdf), "-"});
-  text.waitForFinished(60000);
-  const QString out = QString::fromUtf8(text.readAllStandardOutput());
-  for (int i : {1, 24000, 25000, 26000})
-    EXPECT_EQ(out.count(QRegularExpression(QString("\\bLine %1\\b").arg(i))), 1) << i;
-  EXPECT_FALSE(out.contains("Before"));
 }
 
 }  // namespace
