@@ -168,7 +168,6 @@ bool Window::RunMenuCommand(const std::string& itemName) {
 
 void Window::EnableMenuItems() {
   menus::RunEnablingRound(*this);
-  if (impl_->menus) impl_->menus->SyncEnabled();
 }
 
 std::vector<std::string> Window::DrawnMenuTitles() const {

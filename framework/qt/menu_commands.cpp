@@ -105,7 +105,8 @@ Ref<MenuItem> FindByShortcut(const MenuItem& parent, QKeyCombination combination
 }  // namespace
 
 void RunEnablingRound(Window& window, const MenuItem* acting) {
-  const Ref<MenuBar> tree = ImplOf(window).EffectiveMenuBar();
+  WindowImpl& impl = ImplOf(window);
+  const Ref<MenuBar> tree = impl.EffectiveMenuBar();
   const Ref<Application> app = GetAppObject();
   if (tree) {
     ForEachCommand(*tree, [&](MenuItem& item) {
@@ -115,18 +116,20 @@ void RunEnablingRound(Window& window, const MenuItem* acting) {
   }
   if (app) app->Event_EnableMenuItems();
   window.Event_EnableMenuItems();
-  if (!tree) return;
-  ForEachCommand(*tree, [&](MenuItem& item) {
-    if (window.HasMenuHandler(item.Name())) item.SetEnabled(true);
-  });
-  ForEachCommand(*tree, [&](MenuItem& item) {
-    const Edit edit = StandardEdit(item.Name());
-    if (edit == Edit::None || window.HasMenuHandler(item.Name()) ||
-        (app && app->HasMenuHandler(item.Name())))
-      return;
-    if (edit == Edit::Paste && acting && acting != &item) return;
-    item.SetEnabled(EditAvailable(window, edit));
-  });
+  if (tree) {
+    ForEachCommand(*tree, [&](MenuItem& item) {
+      if (window.HasMenuHandler(item.Name())) item.SetEnabled(true);
+    });
+    ForEachCommand(*tree, [&](MenuItem& item) {
+      const Edit edit = StandardEdit(item.Name());
+      if (edit == Edit::None || window.HasMenuHandler(item.Name()) ||
+          (app && app->HasMenuHandler(item.Name())))
+        return;
+      if (edit == Edit::Paste && acting && acting != &item) return;
+      item.SetEnabled(EditAvailable(window, edit));
+    });
+  }
+  if (impl.menus) impl.menus->SyncEnabled();
 }
 
 bool RunCommand(Window& window, const std::string& itemName) {
@@ -163,7 +166,6 @@ bool HandleShortcut(WindowImpl& impl, const QKeyEvent& event) {
   auto keep = window.weak_from_this().lock();
   Guarded([&] {
     RunEnablingRound(window, item.get());
-    if (impl.menus) impl.menus->SyncEnabled();
     if (item->Enabled()) window.RunMenuCommand(item->Name());
   });
   return true;

@@ -21,9 +21,10 @@ namespace menus {
 // Every item starts disabled (AutoEnable items that the application or the
 // framework serves excepted); then the application's and the window's
 // EnableMenuItems, then every item the window has a handler for; the standard
-// Edit items follow the focused text control. In the round before a shortcut
-// acts on `acting`, Paste asks the clipboard only when it is the one acting:
-// the program that holds the clipboard may keep the question waiting.
+// Edit items follow the focused text control; the window's drawn menus then
+// show the outcome. In the round before a shortcut acts on `acting`, Paste
+// asks the clipboard only when it is the one acting: the program that holds
+// the clipboard may keep the question waiting.
 void RunEnablingRound(Window& window, const MenuItem* acting = nullptr);
 
 // The window's handler, else the application's, else the framework's own

@@ -304,6 +304,7 @@ std::int64_t TextAreaImpl::SelStart() const {
 std::int64_t TextAreaImpl::SelLength() const {
   if (!Edit()) return 0;
   const QTextCursor cursor = Edit()->textCursor();
+  if (!cursor.hasSelection()) return 0;
   const QString text = RawText();
   return qt::Utf16ToCodePoint(text, cursor.selectionEnd()) -
          qt::Utf16ToCodePoint(text, cursor.selectionStart());
