@@ -151,7 +151,7 @@ std::vector<Ref<Control>> Window::Controls() const {
 }
 
 Ref<Control> Window::FocusedControl() const {
-  ControlImpl* impl = impl_->ControlFor(impl_->qt->focusWidget());
+  ControlImpl* impl = impl_->ControlFor(impl_->KeysOwner());
   if (!impl) return nullptr;
   for (const auto& control : impl_->controls)
     if (&ImplOf(*control) == impl) return control;

@@ -66,7 +66,8 @@ class Window : public Object, public PropertyTarget {
   // The window's control of that name, or nil.
   Ref<Control> ControlByName(const std::string& name) const;
   std::vector<Ref<Control>> Controls() const;  // in the order they were added
-  // The control that has the keyboard focus in this window, or nil.
+  // The control that has the keyboard focus in this window, or nil. While the
+  // menu bar borrows the keys, the control they go back to.
   Ref<Control> FocusedControl() const;
 
   void SetProperty(const std::string& name, const SettingValue& value) override;

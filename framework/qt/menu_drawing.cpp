@@ -2,6 +2,7 @@
 #include "framework/qt/menu_drawing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,6 +76,18 @@ std::string DrawnText(const MenuItem& item) {
   for (const auto& [name, text] : standard)
     if (item.Name() == name) return text;
   return item.Text();
+}
+
+DrawnMenuBar::DrawnMenuBar(QWidget* parent) : QMenuBar(parent) {
+  // Moving from one open menu to another gives the bar the keys without a
+  // word to anyone, so the bar keeps the window's last other focus itself.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && now != this && now->window() == window()) keysFrom_ = now;
+  });
+}
+
+QWidget* DrawnMenuBar::KeysHome() const {
+  return hasFocus() ? keysFrom_.data() : nullptr;
 }
 
 void DrawnMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {

@@ -8,6 +8,7 @@
 
 #include <QMenuBar>
 #include <QObject>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,16 +23,22 @@ namespace fw {
 
 class WindowImpl;
 
-// The bar a window draws its menus in. A lone Alt hands it the keys, but the
-// style marks a title only while its menu is open, so the keys would sit in
-// the bar with nothing on the screen to say so: while the bar holds them, its
-// current title is drawn as an open one.
+// The bar a window draws its menus in. It takes the keys for a while: on a
+// lone Alt, and when the user moves from one open menu to another. The style
+// marks a title only while its menu is open, so the keys would sit in the bar
+// with nothing on the screen to say so: while the bar holds them, its current
+// title is drawn as an open one.
 class DrawnMenuBar : public QMenuBar {
  public:
-  using QMenuBar::QMenuBar;
+  explicit DrawnMenuBar(QWidget* parent);
+  // While the bar holds the keys, the widget they go back to; else nil.
+  QWidget* KeysHome() const;
 
  protected:
   void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
+
+ private:
+  QPointer<QWidget> keysFrom_;
 };
 
 class DrawnMenus {

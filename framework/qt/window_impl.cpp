@@ -294,6 +294,11 @@ ControlImpl* WindowImpl::ControlFor(QWidget* widget) const {
   return nullptr;
 }
 
+QWidget* WindowImpl::KeysOwner() const {
+  QWidget* focus = qt->focusWidget();
+  return focus && focus == menuBar ? menuBar->KeysHome() : focus;
+}
+
 void WindowImpl::CloseQuietly() {
   closed = true;
   if (qt) qt->hide();

@@ -19,11 +19,10 @@
 #include "framework/settings.h"
 #include "framework/window.h"
 
-class QMenuBar;
-
 namespace fw {
 
 class ControlImpl;
+class DrawnMenuBar;
 class DrawnMenus;
 class WindowImpl;
 
@@ -71,7 +70,7 @@ class WindowImpl {
   QPointer<MainWindow> qt;
   WindowSurface* surface = nullptr;
   ContentWidget* content = nullptr;
-  QMenuBar* menuBar = nullptr;  // frame 0 only
+  DrawnMenuBar* menuBar = nullptr;  // frame 0 only
   std::unique_ptr<DrawnMenus> menus;
 
   // Designed settings, with the defaults of a window that sets none.
@@ -110,6 +109,9 @@ class WindowImpl {
   void ContentResized(QSize size);
   void LayOutSurface();
   ControlImpl* ControlFor(QWidget* widget) const;
+  // The widget the keys belong to: the focused one, or while the menu bar
+  // borrows them, the one they go back to.
+  QWidget* KeysOwner() const;
   // Hidden and out of every list, raising no event.
   void CloseQuietly();
   // A drawn menu is about to open: one enabling round, guarded.

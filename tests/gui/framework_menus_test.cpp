@@ -283,6 +283,41 @@ TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
     EXPECT_FALSE(On(name)) << name;
 }
 
+TEST_F(MenusTest, EditItemsServeTheFieldThatHadTheKeysHoweverTheMenuIsReached) {
+  QWidget* top = fw::qt::QtWindowOf(*window);
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  area->SetFocus();
+  QTest::keyClick(top->windowHandle(), '1');
+  Offer("x");
+  QMenuBar* drawn = DrawnBar();
+  QMenu* edit = drawn->actions().at(1)->menu();
+  QAction* undo = edit->actions().at(0);
+  QAction* paste = edit->actions().at(4);
+
+  // From the keyboard, the bar holding the keys: Alt, Right, Down.
+  QTest::keyClick(top->windowHandle(), Qt::Key_Alt);
+  QTest::keyClick(top->windowHandle(), Qt::Key_Right);
+  QTest::keyClick(top->windowHandle(), Qt::Key_Down);
+  ASSERT_TRUE(edit->isVisible());
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_TRUE(paste->isEnabled());
+  edit->setActiveAction(paste);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(area->Text(), "1x");
+
+  // Moved over from the File menu, which the bar then holds the keys for.
+  QMenu* file = drawn->actions().at(0)->menu();
+  QTest::mouseClick(drawn, Qt::LeftButton, {}, drawn->actionGeometry(file->menuAction()).center());
+  ASSERT_TRUE(file->isVisible());
+  QTest::keyClick(file, Qt::Key_Right);
+  ASSERT_TRUE(edit->isVisible());
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_TRUE(paste->isEnabled());
+  QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(undo).center());
+  EXPECT_EQ(area->Text(), "1");
+}
+
 TEST_F(MenusTest, AShortcutActsOnlyWhenTheRoundLeavesItsItemEnabled) {
   QWidget* field = fw::qt::WidgetOf(*area);
   const Offered* offered = Offer("x");
