@@ -39,6 +39,16 @@ void ForEachCommand(const MenuItem& parent, const std::function<void(MenuItem&)>
   }
 }
 
+// The standard edit that the framework does for the item: none when the
+// window or the application has a handler of its own for it.
+Edit ServedEdit(const Window& window, const Application* app, const MenuItem& item) {
+  const Edit edit = StandardEdit(item.Name());
+  if (edit == Edit::None || window.HasMenuHandler(item.Name()) ||
+      (app && app->HasMenuHandler(item.Name())))
+    return Edit::None;
+  return edit;
+}
+
 TextControlImpl* FocusedText(Window& window) {
   auto control = window.FocusedControl();
   return control ? dynamic_cast<TextControlImpl*>(&ImplOf(*control)) : nullptr;
@@ -104,12 +114,16 @@ Ref<MenuItem> FindByShortcut(const MenuItem& parent, QKeyCombination combination
 
 }  // namespace
 
-void RunEnablingRound(Window& window, const MenuItem* acting) {
+void RunEnablingRound(Window& window, bool askClipboard) {
   WindowImpl& impl = ImplOf(window);
   const Ref<MenuBar> tree = impl.EffectiveMenuBar();
   const Ref<Application> app = GetAppObject();
+  const auto leftAlone = [&](const MenuItem& item) {
+    return !askClipboard && ServedEdit(window, app.get(), item) == Edit::Paste;
+  };
   if (tree) {
     ForEachCommand(*tree, [&](MenuItem& item) {
+      if (leftAlone(item)) return;
       item.SetEnabled(item.AutoEnable() &&
                       ((app && app->HasMenuHandler(item.Name())) || ServedByFramework(item)));
     });
@@ -121,15 +135,15 @@ void RunEnablingRound(Window& window, const MenuItem* acting) {
       if (window.HasMenuHandler(item.Name())) item.SetEnabled(true);
     });
     ForEachCommand(*tree, [&](MenuItem& item) {
-      const Edit edit = StandardEdit(item.Name());
-      if (edit == Edit::None || window.HasMenuHandler(item.Name()) ||
-          (app && app->HasMenuHandler(item.Name())))
-        return;
-      if (edit == Edit::Paste && acting && acting != &item) return;
-      item.SetEnabled(EditAvailable(window, edit));
+      const Edit edit = ServedEdit(window, app.get(), item);
+      if (edit != Edit::None && !leftAlone(item)) item.SetEnabled(EditAvailable(window, edit));
     });
   }
   if (impl.menus) impl.menus->SyncEnabled();
+}
+
+bool AsksClipboard(const MenuItem& item) {
+  return StandardEdit(item.Name()) == Edit::Paste;
 }
 
 bool RunCommand(Window& window, const std::string& itemName) {
@@ -165,7 +179,7 @@ bool HandleShortcut(WindowImpl& impl, const QKeyEvent& event) {
   Window& window = impl.window;
   auto keep = window.weak_from_this().lock();
   Guarded([&] {
-    RunEnablingRound(window, item.get());
+    RunEnablingRound(window, AsksClipboard(*item));
     if (item->Enabled()) window.RunMenuCommand(item->Name());
   });
   return true;

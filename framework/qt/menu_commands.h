@@ -22,10 +22,14 @@ namespace menus {
 // framework serves excepted); then the application's and the window's
 // EnableMenuItems, then every item the window has a handler for; the standard
 // Edit items follow the focused text control; the window's drawn menus then
-// show the outcome. In the round before a shortcut acts on `acting`, Paste
-// asks the clipboard only when it is the one acting: the program that holds
-// the clipboard may keep the question waiting.
-void RunEnablingRound(Window& window, const MenuItem* acting = nullptr);
+// show the outcome. Paste follows the clipboard, whose owner may keep the
+// question waiting, so it is asked only when `askClipboard`: before a menu
+// that shows Paste opens, and before Paste's own shortcut acts. A round that
+// doesn't ask leaves Paste as it was.
+void RunEnablingRound(Window& window, bool askClipboard = true);
+
+// Whether the item's state is read off the clipboard.
+bool AsksClipboard(const MenuItem& item);
 
 // The window's handler, else the application's, else the framework's own
 // command; false when none served the item.

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "framework/application.h"
+#include "framework/qt/menu_commands.h"
 #include "framework/qt/shortcuts.h"
 #include "framework/qt/window_impl.h"
 
@@ -135,8 +136,7 @@ bool DrawnMenus::Refresh(const Ref<MenuBar>& tree) {
     if (!help) {
       help = bar_->addMenu(QStringLiteral("Help"));
       help->installEventFilter(escape_.get());
-      QObject::connect(help, &QMenu::aboutToShow, context_.get(),
-                       [this] { owner_.RunMenuRound(); });
+      OpensWithRound(help);
     } else if (!help->isEmpty()) {
       help->addSeparator();
     }
@@ -151,9 +151,26 @@ QMenu* DrawnMenus::AddMenu(QMenu* parentMenu, const Ref<MenuItem>& item) {
                            : bar_->addMenu(Escaped(DrawnText(*item)));
   entries_.push_back({menu->menuAction(), item});
   if (!parentMenu) menu->installEventFilter(escape_.get());
-  QObject::connect(menu, &QMenu::aboutToShow, context_.get(), [this] { owner_.RunMenuRound(); });
+  OpensWithRound(menu);
   AddEntries(menu, *item);
   return menu;
+}
+
+void DrawnMenus::OpensWithRound(QMenu* menu) {
+  // The clipboard's owner may keep the question waiting: only a menu that
+  // shows Paste asks it.
+  QObject::connect(menu, &QMenu::aboutToShow, context_.get(),
+                   [this, menu] { owner_.RunMenuRound(AsksClipboard(menu)); });
+}
+
+bool DrawnMenus::AsksClipboard(const QMenu* menu) const {
+  for (const QAction* action : menu->actions()) {
+    if (action->menu() && AsksClipboard(action->menu())) return true;
+    for (const Entry& entry : entries_)
+      if (entry.action == action)
+        if (auto item = entry.item.lock(); item && menus::AsksClipboard(*item)) return true;
+  }
+  return false;
 }
 
 void DrawnMenus::AddEntries(QMenu* menu, const MenuItem& parent) {

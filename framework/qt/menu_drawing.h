@@ -62,6 +62,11 @@ class DrawnMenus {
   void AddEntries(QMenu* menu, const MenuItem& parent);
   QMenu* AddMenu(QMenu* parentMenu, const Ref<MenuItem>& item);
   void AddAction(QMenu* menu, const Ref<MenuItem>& item);
+  // Runs the enabling round before `menu` opens.
+  void OpensWithRound(QMenu* menu);
+  // Whether `menu`, or a menu in it, draws an item whose state is read off
+  // the clipboard.
+  bool AsksClipboard(const QMenu* menu) const;
   void Clear();
 
   QMenuBar* bar_;

@@ -100,9 +100,11 @@ std::unique_ptr<QInputMethodEvent> TextControlImpl::AdmitCommitted(const QInputM
 
 std::optional<QString> TextControlImpl::Admit(QString text) {
   text = NormalizeInserted(std::move(text));
-  if (!rules.Restricts()) return text;
   // A value copied from a spreadsheet cell comes with a line break.
   if (!rules.mask.isEmpty()) text = text.trimmed();
+  // Nothing to put in changes nothing: a selection stays as it is.
+  if (text.isEmpty()) return std::nullopt;
+  if (!rules.Restricts()) return text;
   bool cut = false;
   if (rules.limit > 0) {
     const qsizetype room =

@@ -65,7 +65,7 @@ class TextControlImpl : public ControlImpl {
   // all of it.
   std::unique_ptr<QInputMethodEvent> AdmitCommitted(const QInputMethodEvent& event);
   // Text about to be pasted or dropped, cut to what the rules admit; nothing
-  // when they admit none of it.
+  // when they admit none of it, or when it is empty.
   std::optional<QString> Admit(QString text);
 
  protected:

@@ -305,9 +305,9 @@ void WindowImpl::CloseQuietly() {
   windows::Forget(&window);
 }
 
-void WindowImpl::RunMenuRound() {
+void WindowImpl::RunMenuRound(bool askClipboard) {
   auto keep = window.weak_from_this().lock();
-  Guarded([&] { window.EnableMenuItems(); });
+  Guarded([&] { menus::RunEnablingRound(window, askClipboard); });
 }
 
 void WindowImpl::ChooseMenuItem(const std::string& itemName) {

@@ -114,8 +114,9 @@ class WindowImpl {
   QWidget* KeysOwner() const;
   // Hidden and out of every list, raising no event.
   void CloseQuietly();
-  // A drawn menu is about to open: one enabling round, guarded.
-  void RunMenuRound();
+  // A drawn menu is about to open: one enabling round, guarded, which asks
+  // the clipboard when the menu shows an item that needs it.
+  void RunMenuRound(bool askClipboard);
   // A drawn item was chosen.
   void ChooseMenuItem(const std::string& itemName);
   // The Qt window became active.

@@ -202,11 +202,17 @@ TEST_F(MenusTest, TheEnablingRoundRunsInItsOrderAndEndsWithWhatTheWindowServes) 
 }
 
 TEST_F(MenusTest, OpeningADrawnMenuRunsTheRoundAndUpdatesWhatItShows) {
+  const Offered* offered = Offer("x");
   QMenu* file = DrawnBar()->actions().at(0)->menu();
   emit file->aboutToShow();
   EXPECT_EQ(journal.size(), 2u);
   EXPECT_FALSE(file->actions().at(0)->isEnabled());  // Print
   EXPECT_TRUE(file->actions().at(2)->isEnabled());   // Quit
+  // Only a menu that shows Paste asks the clipboard, whose owner may be slow.
+  emit DrawnBar()->actions().at(3)->menu()->aboutToShow();  // Help
+  EXPECT_EQ(offered->asked, 0);
+  emit DrawnBar()->actions().at(1)->menu()->aboutToShow();  // Edit
+  EXPECT_EQ(offered->asked, 1);
 }
 
 TEST_F(MenusTest, EscapeClosesAMenuAndTheKeysGoBackToTheFocusedControl) {
@@ -265,14 +271,24 @@ TEST_F(MenusTest, EditItemsFollowTheFocusedTextControl) {
     EXPECT_TRUE(On(name)) << name;
   EXPECT_EQ(offered->fetched, 0) << "Paste asks whether text is offered, not for the text";
 
-  EXPECT_TRUE(window->RunMenuCommand("EditCopy"));
+  // Copy's shortcut asks the clipboard nothing, and so leaves Paste as it was.
+  QTest::keyClick(fw::qt::WidgetOf(*area), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "some");
+  EXPECT_TRUE(On("EditPaste"));
+  EXPECT_TRUE(DrawnBar()->actions().at(1)->menu()->actions().at(4)->isEnabled());
   EXPECT_TRUE(window->RunMenuCommand("EditClear"));
   EXPECT_EQ(area->Text(), " text");
   window->EnableMenuItems();
   EXPECT_TRUE(On("EditUndo"));
   EXPECT_TRUE(window->RunMenuCommand("EditPaste"));
   EXPECT_EQ(area->Text(), "some text");
+  // An empty text pasted changes nothing, over a selection either.
+  area->SetSelStart(0);
+  area->SetSelLength(4);
+  Offer("");
+  EXPECT_TRUE(window->RunMenuCommand("EditPaste"));
+  EXPECT_EQ(area->Text(), "some text");
+  EXPECT_EQ(area->SelLength(), 4);
 
   area->SetProperty("ReadOnly", true);
   area->SetSelStart(0);
