@@ -6,6 +6,8 @@
 # With no display to open, the program says so in one line and ends with
 # status 1; so it does when the display works but the windowing system asked
 # for can't be started, and then it names that, not the display.
+# The X server outlives the clients that come and go, so the program can't
+# be dropped by a reset while it connects.
 # Usage: startup_test.sh <path to the zelvora binary>
 set -euo pipefail
 
@@ -29,6 +31,15 @@ cleanup() {
 }
 trap cleanup EXIT
 x_session_start || exit 1
+
+# A server that resets when its last client leaves forgets what was set on
+# its root window: the probes below connect and leave while the program
+# connects, and a reset then would drop it.
+xprop -root -f ZELVORA_KEPT 8s -set ZELVORA_KEPT yes
+xprop -root ZELVORA_KEPT 2>/dev/null | grep -q '"yes"' || {
+  echo "the X server reset when its only client left" >&2
+  exit 1
+}
 
 set +e
 no_platform=$(QT_QPA_PLATFORM=nosuchplatform "$bin" 2>&1 >/dev/null)

@@ -2,7 +2,8 @@
 # scripts that run the real program. Sourced, not run.
 #
 #   x_session_start      starts Xvfb on a display it picks itself, waits until
-#                        it takes clients and exports DISPLAY
+#                        it takes clients and exports DISPLAY; the server
+#                        never resets
 #   x_session_start_wm   starts evilwm on it and waits until it manages
 #   x_session_stop       ends what these started; call it from the EXIT trap
 #   x_windows_of <pid>   prints "id width height title" per visible window
@@ -17,7 +18,9 @@ x_session_start() {
   x_session_dir=$(mktemp -d) || return 1
   # Xvfb picks a free display itself and writes its number to descriptor 3;
   # looking for a free number from outside races with other servers starting.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+  # Left to itself, it resets whenever its last client leaves, and a client
+  # still connecting then doesn't count: the reset drops it.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
     3>"$x_session_dir/display" >"$x_session_dir/xvfb.log" 2>&1 &
   local xvfb=$! i
   x_session_pids+=("$xvfb")
