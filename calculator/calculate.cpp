@@ -27,9 +27,11 @@ void ControlWnd::CalculateBtn_Action() {
     return ReportDate{now.ShortDate(), now.ShortTime()};
   };
 
+  const std::string subjects = NVarsFld()->Text();
+  const std::string eigenvalues = EigenFld()->Text();
   ReportOutcome outcome;
   try {
-    outcome = CalculateReport(NVarsFld()->Text(), EigenFld()->Text(), sources);
+    outcome = CalculateReport(subjects, eigenvalues, sources);
   } catch (const WindowClosed&) {
     return;
   }
@@ -37,5 +39,8 @@ void ControlWnd::CalculateBtn_Action() {
     fw::MsgBox(outcome.text);
     return;
   }
+  // The user may have cleared or edited the values while they were worked on (the yields let
+  // them): the newer input stands.
+  if (EigenFld()->Text() != eigenvalues) return;
   EigenFld()->SetText(std::move(outcome.text));
 }

@@ -95,6 +95,26 @@ TEST_F(CalculatorTest, ALabelEditedWhileALongListIsComputedAppearsInTheReport) {
   EXPECT_NE(report.find("\n\nafter\n"), std::string::npos) << report.substr(0, 120);
 }
 
+TEST_F(CalculatorTest, ValuesClearedOrEditedWhileTheyAreComputedStandAndGetNoReport) {
+  std::string values;
+  for (int i = 0; i < 50; ++i) values += "1.5\n";
+  const Fields cleared{"", "", ""}, edited{"301", "label", values + "2"};
+  for (const Fields& newer : {cleared, edited}) {
+    Fill("301", "label", values);
+    int yields = 0;
+    fw::seams::SetYieldHook([&] {
+      if (++yields != 60) return;
+      if (newer == cleared)
+        window_->ClearBtn()->Push();
+      else
+        window_->EigenFld()->SetText(newer.eigenvalues);
+    });
+    window_->CalculateBtn()->Push();
+    fw::seams::SetYieldHook(nullptr);
+    EXPECT_EQ(Read(), newer);
+  }
+}
+
 TEST_F(CalculatorTest, ClosingTheWindowDuringCalculateEndsTheClickQuietly) {
   Fill("301", "", "2.945\n1.778\n");
   QWidget* calculate = calculator_test::WidgetOf(*window_->CalculateBtn());
