@@ -1,10 +1,14 @@
 // The text area on QPlainTextEdit.
 #include "framework/qt/text_area_impl.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
@@ -38,6 +42,65 @@ QString DocumentText(QString text) {
 // The piece of `text` from `at` to `end`, as the document holds it.
 QString HeldPiece(std::string_view text, std::size_t at, std::size_t end) {
   return DocumentText(QString::fromUtf8(text.data() + at, static_cast<qsizetype>(end - at)));
+}
+
+// Whether an event that reaches the editor can neither read nor change its
+// text or selection, and so needn't wait for the rest of a write: drawing,
+// timers, showing and sizing, focus, the pointer passing over, the wheel, the
+// toolkit's own upkeep, and a lone modifier key. Input methods ask about the
+// text near the caret whenever it moves, a write moving it too: what they do
+// with the answer comes as committed text, which waits. Every other event
+// waits for the write.
+bool LeavesTheTextAlone(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater:
+    case QEvent::LayoutRequest:
+    case QEvent::Timer:
+    case QEvent::MetaCall:
+    case QEvent::DeferredDelete:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+    case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::Polish:
+    case QEvent::PolishRequest:
+    case QEvent::ChildAdded:
+    case QEvent::ChildPolished:
+    case QEvent::ChildRemoved:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+    case QEvent::ReadOnlyChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::ActivationChange:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::FocusAboutToChange:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+    case QEvent::HoverLeave:
+    case QEvent::ToolTip:
+    case QEvent::Wheel:
+    case QEvent::InputMethodQuery:
+    // Asked before a key is pressed and told after: the press itself waits.
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyRelease:
+      return true;
+    case QEvent::KeyPress:
+      return qt::IsModifierKey(static_cast<const QKeyEvent&>(event));
+    case QEvent::MouseMove:
+      return static_cast<const QMouseEvent&>(event).buttons() == Qt::NoButton;
+    default:
+      return false;
+  }
 }
 
 // Whether a block from `block` to `last`, both included, holds a long run. A
@@ -80,8 +143,8 @@ void TextEditWidget::BreakAnywhere(bool anywhere) {
   setWordWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
-void TextEditWidget::FinishWriting(bool reveal) {
-  if (owner) AreaOf(this)->FinishWriting(reveal);
+void TextEditWidget::FinishWriting() {
+  if (owner) AreaOf(this)->FinishWriting();
 }
 
 TextEditWidget::ViewTop TextEditWidget::TopOfView() const {
@@ -94,6 +157,7 @@ void TextEditWidget::ScrollTo(const ViewTop& top) {
 }
 
 bool TextEditWidget::event(QEvent* event) {
+  if (!LeavesTheTextAlone(*event)) FinishWriting();
   const bool handled = QPlainTextEdit::event(event);
   // The plain frame is drawn by now; a focused area with a focus ring gets the text field's
   // focused frame over it, so that the field where typing goes is as plain to see.
@@ -110,17 +174,13 @@ bool TextEditWidget::event(QEvent* event) {
 }
 
 bool TextEditWidget::viewportEvent(QEvent* event) {
-  // A click places the caret or selects in the text as it will stand, on the
-  // lines that the user pointed at: the view stays where it is.
-  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-    FinishWriting(false);
+  // A click, a drop, the context menu: on the whole text, and on the lines
+  // the user pointed at, since finishing a write leaves the view where it is.
+  if (!LeavesTheTextAlone(*event)) FinishWriting();
   return QPlainTextEdit::viewportEvent(event);
 }
 
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
-  // A lone Shift or Ctrl, on its own or on its way to a menu's shortcut,
-  // changes nothing and so doesn't wait for the rest of a write.
-  if (!qt::IsModifierKey(*event)) FinishWriting();
   if (owner && AreaOf(this)->PreKey(*event)) {
     event->accept();
     return;
@@ -133,9 +193,17 @@ void TextEditWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextEditWidget::inputMethodEvent(QInputMethodEvent* event) {
-  FinishWriting();
   const auto admitted = owner ? AreaOf(this)->AdmitCommitted(*event) : nullptr;
   QPlainTextEdit::inputMethodEvent(admitted ? admitted.get() : event);
+}
+
+void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // The menu's items act once it has gone, on the editor itself: a text set
+  // while it was open (a Calculate's report) is whole by then.
+  connect(menu, &QMenu::aboutToHide, this, [this] { FinishWriting(); });
+  menu->popup(event->globalPos());
 }
 
 bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
@@ -143,7 +211,6 @@ bool TextEditWidget::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void TextEditWidget::insertFromMimeData(const QMimeData* source) {
-  FinishWriting();
   // Only the text is taken, in the area's own font: a spreadsheet's cells or a
   // web page's markup would otherwise come in as tables and foreign styles.
   if (isReadOnly() || !source->hasText()) return;
@@ -169,6 +236,17 @@ TextAreaImpl::TextAreaImpl(TextEditWidget* widget) : TextControlImpl(widget, wid
   writer_.setInterval(0);
   QObject::connect(&writer_, &QTimer::timeout, [this] { WriteUntil(Clock::now() + qt::kSlice); });
   UpdateFont();
+  assisted_ = QAccessible::isActive();
+  QAccessible::installActivationObserver(this);
+}
+
+TextAreaImpl::~TextAreaImpl() {
+  QAccessible::removeActivationObserver(this);
+}
+
+void TextAreaImpl::accessibilityActiveChanged(bool active) {
+  assisted_ = active;
+  if (active) FinishWriting();
 }
 
 QString TextAreaImpl::RawText() const {
@@ -204,7 +282,9 @@ void TextAreaImpl::SetText(std::string text) {
 }
 
 void TextAreaImpl::InsertPasted(const QString& pasted) {
-  if (Edit()) Write({pasted.toStdString(), 0, Edit()->textCursor(), false});
+  // Reached through the gate (a key, a drop, the context menu) or Paste:
+  // nothing is still to go in.
+  if (Edit()) Write({pasted.toStdString(), 0, Edit()->textCursor()});
 }
 
 void TextAreaImpl::Write(Writing writing) {
@@ -214,7 +294,7 @@ void TextAreaImpl::Write(Writing writing) {
   if (!WriteUntil(Clock::now())) writer_.start();
 }
 
-bool TextAreaImpl::WriteUntil(Clock::time_point until, bool reveal) const {
+bool TextAreaImpl::WriteUntil(Clock::time_point until) const {
   if (!writing_) return true;
   Writing& w = *writing_;
   if (!Edit() || w.at.isNull()) {  // the window, and the document with it, is gone
@@ -222,6 +302,7 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until, bool reveal) const {
     writer_.stop();
     return true;
   }
+  if (assisted_) until = Clock::time_point::max();
   const Clock::time_point started = Clock::now();
   // Text that goes in before the lines in view pushes them down, and the view
   // goes with them: what the user sees and points at stays where it is.
@@ -244,7 +325,10 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until, bool reveal) const {
     if (Clock::now() >= until) break;
   }
   if (beforeView) Edit()->ScrollTo(top);
-  if (w.next < w.text.size()) return false;
+  if (w.next < w.text.size()) {
+    w.behind = true;
+    return false;
+  }
   // After a piece that kept the window waiting (one line of megabytes), the
   // window answers before the caret is brought into view, which takes as long
   // again on such a line.
@@ -255,15 +339,22 @@ bool TextAreaImpl::WriteUntil(Clock::time_point until, bool reveal) const {
   writer_.stop();
   if (done.set) {
     Edit()->document()->setUndoRedoEnabled(true);
-  } else if (reveal) {
-    // The caret has moved on with the text put in at it.
+  } else if (!done.behind) {
+    // A paste that went in as the user pasted brings the caret, which moved
+    // on with it, into view. One that went in behind moves nothing seconds
+    // after the user's last action: the caret shows with the next key.
     Edit()->ensureCursorVisible();
   }
   return true;
 }
 
-void TextAreaImpl::FinishWriting(bool reveal) const {
-  WriteUntil(Clock::time_point::max(), reveal);
+void TextAreaImpl::FinishWriting() const {
+  WriteUntil(Clock::time_point::max());
+}
+
+TextEditWidget* TextAreaImpl::Whole() const {
+  FinishWriting();
+  return Edit();
 }
 
 bool TextAreaImpl::HasStyledRuns() const {
@@ -278,13 +369,13 @@ bool TextAreaImpl::HasStyledRuns() const {
 
 QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
   runs.clear();
-  if (!Edit()) return {};
   // A text that the program set is plain: it is printed as it will stand
   // without waiting for the editor to hold all of it.
   if (writing_ && writing_->set) return WrittenText();
-  FinishWriting();
+  const TextEditWidget* edit = Whole();
+  if (!edit) return {};
   if (HasStyledRuns()) {
-    const QTextDocument* document = Edit()->document();
+    const QTextDocument* document = edit->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
       for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -296,14 +387,15 @@ QString TextAreaImpl::PrintedText(QList<QTextLayout::FormatRange>& runs) const {
 }
 
 std::int64_t TextAreaImpl::SelStart() const {
-  if (!Edit()) return 0;
-  FinishWriting();
-  return qt::Utf16ToCodePoint(RawText(), Edit()->textCursor().selectionStart());
+  const TextEditWidget* edit = Whole();
+  if (!edit) return 0;
+  return qt::Utf16ToCodePoint(RawText(), edit->textCursor().selectionStart());
 }
 
 std::int64_t TextAreaImpl::SelLength() const {
-  if (!Edit()) return 0;
-  const QTextCursor cursor = Edit()->textCursor();
+  const TextEditWidget* edit = Whole();
+  if (!edit) return 0;
+  const QTextCursor cursor = edit->textCursor();
   if (!cursor.hasSelection()) return 0;
   const QString text = RawText();
   return qt::Utf16ToCodePoint(text, cursor.selectionEnd()) -
@@ -311,38 +403,38 @@ std::int64_t TextAreaImpl::SelLength() const {
 }
 
 void TextAreaImpl::SetSelStart(std::int64_t v) {
-  if (!Edit()) return;
-  FinishWriting();
+  TextEditWidget* edit = Whole();
+  if (!edit) return;
   const QString text = RawText();
-  QTextCursor cursor = Edit()->textCursor();
+  QTextCursor cursor = edit->textCursor();
   cursor.setPosition(static_cast<int>(qt::CodePointToUtf16(text, std::max<std::int64_t>(0, v))));
-  Edit()->setTextCursor(cursor);
+  edit->setTextCursor(cursor);
 }
 
 void TextAreaImpl::SetSelLength(std::int64_t v) {
-  if (!Edit()) return;
-  FinishWriting();
+  TextEditWidget* edit = Whole();
+  if (!edit) return;
   const QString text = RawText();
-  QTextCursor cursor = Edit()->textCursor();
+  QTextCursor cursor = edit->textCursor();
   const int start = cursor.selectionStart();
   const qsizetype startPoints = qt::Utf16ToCodePoint(text, start);
   const qsizetype end = qt::CodePointToUtf16(text, startPoints + std::max<std::int64_t>(0, v));
   cursor.setPosition(start);
   cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
-  Edit()->setTextCursor(cursor);
+  edit->setTextCursor(cursor);
 }
 
 void TextAreaImpl::SetSelBold(bool bold) {
+  TextEditWidget* edit = Whole();
   // A plain (unstyled) area has one style for all its text.
-  if (!Edit() || !styled) return;
-  FinishWriting();
+  if (!edit || !styled) return;
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-  QTextCursor cursor = Edit()->textCursor();
+  QTextCursor cursor = edit->textCursor();
   if (cursor.hasSelection())
     cursor.mergeCharFormat(format);
   else
-    Edit()->mergeCurrentCharFormat(format);
+    edit->mergeCurrentCharFormat(format);
 }
 
 bool TextAreaImpl::BoldAt(int position) const {
@@ -367,22 +459,26 @@ bool TextAreaImpl::BoldAt(int position) const {
 }
 
 bool TextAreaImpl::SelBold() const {
-  if (!Edit()) return false;
-  const QTextCursor cursor = Edit()->textCursor();
-  if (!cursor.hasSelection()) return Edit()->currentCharFormat().fontWeight() >= QFont::Bold;
+  const TextEditWidget* edit = Whole();
+  if (!edit) return false;
+  const QTextCursor cursor = edit->textCursor();
+  if (!cursor.hasSelection()) return edit->currentCharFormat().fontWeight() >= QFont::Bold;
   for (int p = cursor.selectionStart(); p < cursor.selectionEnd(); ++p)
     if (!BoldAt(p)) return false;
   return true;
 }
 
 bool TextAreaImpl::CharacterBold(std::int64_t index) const {
-  if (!Edit() || index < 0) return false;
-  FinishWriting();
+  if (!Whole() || index < 0) return false;
   const QString text = RawText();
   if (index >= qt::CodePoints(text)) return false;
   return BoldAt(static_cast<int>(qt::CodePointToUtf16(text, index)));
 }
 
+// The enabling round asks these three before every menu and every shortcut,
+// Quit's too, which mustn't wait for a write. They need no wait: nothing is
+// selected while a write goes on, since whatever selects finishes it first,
+// and the write's own undo step is there from its first piece.
 bool TextAreaImpl::ReadOnly() const {
   return Edit() && Edit()->isReadOnly();
 }
@@ -396,24 +492,24 @@ bool TextAreaImpl::HasSelection() const {
 }
 
 void TextAreaImpl::Undo() {
-  FinishWriting();
-  if (Edit()) Edit()->undo();
+  if (TextEditWidget* edit = Whole()) edit->undo();
 }
 void TextAreaImpl::Cut() {
-  if (Edit()) Edit()->cut();
+  if (TextEditWidget* edit = Whole()) edit->cut();
 }
 void TextAreaImpl::Copy() {
-  if (Edit()) Edit()->copy();
+  if (TextEditWidget* edit = Whole()) edit->copy();
 }
 void TextAreaImpl::Paste() {
   // Through the editor, which hands the clipboard to insertFromMimeData.
-  if (Edit()) Edit()->paste();
+  if (TextEditWidget* edit = Whole()) edit->paste();
 }
 void TextAreaImpl::Clear() {
-  if (!Edit() || ReadOnly()) return;
-  QTextCursor cursor = Edit()->textCursor();
+  TextEditWidget* edit = Whole();
+  if (!edit || ReadOnly()) return;
+  QTextCursor cursor = edit->textCursor();
   cursor.removeSelectedText();
-  Edit()->setTextCursor(cursor);
+  edit->setTextCursor(cursor);
 }
 
 void TextAreaImpl::ApplyFont(const QFont& font) {
@@ -422,6 +518,8 @@ void TextAreaImpl::ApplyFont(const QFont& font) {
   Edit()->document()->setDefaultFont(font);
 }
 
+// The rules ask these of a key, a commit, a paste or a drop, which have all
+// passed the gate; copying asks for the selected text after Copy has.
 QString TextAreaImpl::WithSelectionReplaced(const QString& insert) const {
   if (!Edit()) return insert;
   const QTextCursor cursor = Edit()->textCursor();

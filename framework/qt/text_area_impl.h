@@ -6,6 +6,7 @@
 #error "framework/qt/ is the framework's own: outside it, include framework/*.h"
 #endif
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QTextLayout>
 #include <QTimer>
@@ -18,6 +19,9 @@
 
 namespace fw {
 
+// The area's editor. Its event entry points are the gate before the document:
+// an event that may read or change the text or the selection waits for the
+// rest of a write.
 class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
  public:
   TextEditWidget();
@@ -40,6 +44,7 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
   QMimeData* createMimeDataFromSelection() const override;
@@ -49,13 +54,14 @@ class TextEditWidget : public QPlainTextEdit, public OwnedWidget {
   // boundaries again once it holds none; looked at whenever the text changes.
   void FollowRuns(int position, int removed, int added);
   void BreakAnywhere(bool anywhere);
-  void FinishWriting(bool reveal = true);
+  void FinishWriting();
 };
 
-class TextAreaImpl : public TextControlImpl {
+class TextAreaImpl : public TextControlImpl, private QAccessible::ActivationObserver {
  public:
   TextAreaImpl() : TextAreaImpl(new TextEditWidget) {}
   explicit TextAreaImpl(TextEditWidget* widget);
+  ~TextAreaImpl() override;
   TextEditWidget* Edit() const { return static_cast<TextEditWidget*>(Widget()); }
 
   std::string Text() const override;
@@ -81,13 +87,12 @@ class TextAreaImpl : public TextControlImpl {
   // Puts a pasted text (line breaks as LF, admitted by the rules) in place of
   // the selection, as one undo step.
   void InsertPasted(const QString& text);
-  // Writes now what is still to go in of a text set or pasted: whatever needs
-  // the document whole (a key, a click, a selection) calls this first. A
-  // finished paste brings the caret into view unless `reveal` is false.
-  // Whatever makes a selection has finished the write, so while one goes on
-  // nothing is selected: Cut, Copy, Delete and the selection's length and
-  // boldness are the same either way, and don't wait for it.
-  void FinishWriting(bool reveal = true) const;
+  // Writes now what is still to go in of a text set or pasted. Nothing reads
+  // or changes the document while part of a text is still to come: every
+  // event that reaches the editor calls this first, those that can do
+  // neither excepted (the editor's gate), and so does every call of the area
+  // that reads or edits, through Whole().
+  void FinishWriting() const;
   // The text that a print-out shows, with its bold and other styled runs.
   QString PrintedText(QList<QTextLayout::FormatRange>& runs) const;
   bool HasStyledRuns() const;
@@ -108,6 +113,9 @@ class TextAreaImpl : public TextControlImpl {
   }
 
  private:
+  // The editor with all of the text in it, once what is still to go in of a
+  // write is in; at once when nothing is.
+  TextEditWidget* Whole() const;
   // The document's text with each block break as LF: positions in it are the
   // document's cursor positions.
   QString RawText() const;
@@ -124,6 +132,7 @@ class TextAreaImpl : public TextControlImpl {
     QTextCursor at;        // where it goes
     bool set = false;      // set by the program, not pasted
     bool begun = false;    // a piece is in
+    bool behind = false;   // some went in behind the user's back, from the event loop
   };
   void Write(Writing writing);
   // The text as it stands once the rest of the write is in.
@@ -131,9 +140,15 @@ class TextAreaImpl : public TextControlImpl {
   // Writes pieces until `until` (the first piece whatever the time); true
   // once the write is done. Const as the reads that need the editor whole
   // are: the text is the same either way.
-  bool WriteUntil(std::chrono::steady_clock::time_point until, bool reveal = true) const;
+  bool WriteUntil(std::chrono::steady_clock::time_point until) const;
   mutable std::optional<Writing> writing_;
   mutable QTimer writer_;
+
+  // An assistive technology reads and selects in the document itself, past
+  // every gate: while one listens, a text goes in whole at once, and one
+  // still going in when it starts is finished.
+  void accessibilityActiveChanged(bool active) override;
+  bool assisted_ = false;
 };
 
 }  // namespace fw

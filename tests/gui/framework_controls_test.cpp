@@ -1,13 +1,17 @@
 // Controls: events bound per control, key codes, shortcuts kept from KeyDown,
 // masks and limits on typed and pasted text, line breaks, fonts and styles,
 // focus order and the locks.
+#include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -39,6 +43,14 @@ class ControlsTest : public FrameworkTest {
   static void PasteText(const fw::Control& control, const QString& text) {
     QApplication::clipboard()->setText(text);
     Key(control, Qt::Key_V, Qt::ControlModifier);
+  }
+  // An application whose menu bar has the Edit menu, so that Ctrl+V and the
+  // rest are its items' shortcuts, as in the program.
+  static fw::Ref<fw::Application> ServeTheEditMenu() {
+    auto app = std::make_shared<fw::Application>();
+    app->SetMenuBar(BuildBar());
+    fw::RegisterAppObject(app);
+    return app;
   }
 };
 
@@ -328,9 +340,10 @@ TEST_F(ControlsTest, ALongTextReadsWholeFromTheMomentItIsSetAndGoesInBehind) {
   EXPECT_EQ(area->Text(), "");
 }
 
-TEST_F(ControlsTest, KeysClicksAndPastesDuringALongWriteComeAfterItInOrder) {
+TEST_F(ControlsTest, EveryWayIntoATextStillGoingInActsOnAllOfIt) {
+  const auto app = ServeTheEditMenu();
   std::shared_ptr<TextArea> area;
-  OpenWindow([&](TestWindow& w) {
+  auto window = OpenWindow([&](TestWindow& w) {
     area = Place<TextArea>(w, "Area", 10, 10, 300, 200);
     fw::InstallInstanceEventHandler(*area, "KeyDown", fw::KeyDownHandler([&](const std::string& k) {
       if (k >= "0" && k <= "9") return false;
@@ -342,60 +355,170 @@ TEST_F(ControlsTest, KeysClicksAndPastesDuringALongWriteComeAfterItInOrder) {
   area->SetFocus();
   std::string values;
   for (int i = 0; i < 20000; ++i) values += "1.5\n";
-  QApplication::clipboard()->setText(QString::fromStdString(values));
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  ASSERT_LT(edit->document()->characterCount(), static_cast<int>(values.size()))
-      << "the values are still going in";
-  // A lone modifier, on its own or as the start of a shortcut, doesn't wait.
-  Key(*area, Qt::Key_Shift);
-  Key(*area, Qt::Key_Control, Qt::ControlModifier);
-  ASSERT_LT(edit->document()->characterCount(), static_cast<int>(values.size()));
-  Type(*area, "4x2");
-  EXPECT_TRUE(area->Text() == values + "42");
-  EXPECT_EQ(alerts.beeps, 1);
+  const auto allIn = [&] { return edit->toPlainText().toStdString() == area->Text(); };
+  const auto clipboard = [] { return QApplication::clipboard()->text().toStdString(); };
+  const auto offer = [](const std::string& text) {
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+  };
+  const QPoint line(4, 4);  // on the first line in view
+  // Chooses an item of the area's own context menu, opened by the keyboard's
+  // Menu key or a right click; `meanwhile` runs while the menu is open.
+  const auto contextMenu = [&](QContextMenuEvent::Reason reason, const QString& item,
+                               const std::function<void()>& meanwhile = {}) {
+    QContextMenuEvent event(reason, line, edit->viewport()->mapToGlobal(line));
+    QApplication::sendEvent(reason == QContextMenuEvent::Keyboard ? edit : edit->viewport(),
+                            &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(allIn()) << "the menu opens on the whole text";
+    if (meanwhile) meanwhile();
+    for (QAction* action : menu->actions())
+      if (action->text().remove(u'&').section(u'\t', 0, 0) == item) menu->setActiveAction(action);
+    ASSERT_EQ(menu->activeAction()->text().remove(u'&').section(u'\t', 0, 0), item);
+    QTest::keyClick(menu, Qt::Key_Return);
+  };
+  const auto chooseFromEdit = [&](const std::string& name) {
+    emit fw::qt::QtWindowOf(*window)
+        ->findChild<QMenuBar*>()
+        ->actions()
+        .at(1)
+        ->menu()
+        ->aboutToShow();
+    ASSERT_TRUE(app->MenuBar()->Lookup(name)->Enabled()) << name;
+    EXPECT_TRUE(window->RunMenuCommand(name));
+  };
+  const auto drop = [&](const QString& text) {
+    QMimeData dropped;
+    dropped.setText(text);
+    QDragEnterEvent enter(line, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(edit->viewport(), &enter);
+    QDropEvent dropEvent(line, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(edit->viewport(), &dropEvent);
+  };
+  const auto text = [&] { return area->Text(); };
+  const auto copied = [&] {
+    Key(*area, Qt::Key_C, Qt::ControlModifier);
+    return clipboard();
+  };
+  const auto typed = [&](const char* keys) {
+    return [&, keys] {
+      Type(*area, keys);
+      return area->Text();
+    };
+  };
+  std::int64_t caret = 0;
 
-  // Pasted before the text, read while it goes in, pasted again meanwhile.
-  Key(*area, Qt::Key_Home, Qt::ControlModifier);
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_TRUE(area->Text() == values + values + "42");
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_TRUE(area->Text() == values + values + values + "42");
-  Key(*area, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(area->Text() == values + values + "42") << "a long paste is one undo step";
-
-  // Read while a paste goes in, the caret stands after it; text that an input
-  // method commits meanwhile goes in after it too.
-  area->SetText("");
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(area->SelStart(), fw::Len(values));
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  QInputMethodEvent commit;
-  commit.setCommitString(QStringLiteral("5"));
-  QApplication::sendEvent(edit, &commit);
-  EXPECT_TRUE(area->Text() == values + values + "5");
-
-  // Bold set during a paste holds for what is typed after it; text dropped
-  // during one goes where it was dropped, and the paste goes in whole.
-  area->SetText("");
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  area->SetSelBold(true);
-  Type(*area, "6");
-  EXPECT_TRUE(area->CharacterBold(fw::Len(values)));
-  area->SetText("");
-  Key(*area, Qt::Key_V, Qt::ControlModifier);
-  QMimeData dropped;
-  dropped.setText(QStringLiteral("7\n"));
-  const QPoint line(4, 4);  // the first line in view
-  std::string expected = values;
-  expected.insert(static_cast<std::size_t>(edit->cursorForPosition(line).position()), "7\n");
-  QDragEnterEvent enter(line, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-  QApplication::sendEvent(edit->viewport(), &enter);
-  QDropEvent drop(line, Qt::CopyAction, &dropped, Qt::LeftButton, {});
-  QApplication::sendEvent(edit->viewport(), &drop);
-  EXPECT_TRUE(area->Text() == expected);
+  // Each acts while a paste of `values` into the empty area still goes in.
+  // The paste is all in by the time it acts, and `result` reads what it did.
+  struct Way {
+    const char* name;
+    std::function<void()> act;
+    std::function<std::string()> result;
+    std::string expected;
+  };
+  const Way ways[] = {
+      {"typed keys, one refused", [&] { Type(*area, "4x2"); }, text, values + "42"},
+      {"a press", [&] { QTest::mousePress(edit->viewport(), Qt::LeftButton, {}, line); },
+       [&] {
+         QTest::mouseRelease(edit->viewport(), Qt::LeftButton, {}, line);
+         return typed("9")();
+       },
+       "9" + values},
+      {"a double click", [&] { QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, line); },
+       typed("9"), "9" + values.substr(1)},
+      {"the Menu key's context menu: Undo",
+       [&] { contextMenu(QContextMenuEvent::Keyboard, "Undo"); }, text, ""},
+      {"the Menu key's context menu: Select All",
+       [&] { contextMenu(QContextMenuEvent::Keyboard, "Select All"); }, copied, values},
+      {"a right click's context menu: Paste",
+       [&] { contextMenu(QContextMenuEvent::Mouse, "Paste", [&] { offer("7\n"); }); }, text,
+       values + "7\n"},
+      {"a context menu open while the program sets a long text: Select All",
+       [&] { contextMenu(QContextMenuEvent::Mouse, "Select All", [&] { area->SetText(values); }); },
+       copied, values},
+      {"text an input method commits",
+       [&] {
+         QInputMethodEvent commit;
+         commit.setCommitString(QStringLiteral("5"));
+         QApplication::sendEvent(edit, &commit);
+       },
+       text, values + "5"},
+      {"a drop, an undo step of its own", [&] { drop(QStringLiteral("7\n")); },
+       [&] {
+         EXPECT_TRUE(area->Text() == "7\n" + values);
+         Key(*area, Qt::Key_Z, Qt::ControlModifier);
+         return area->Text();
+       },
+       values},
+      {"Undo from the Edit menu", [&] { chooseFromEdit("EditUndo"); }, text, ""},
+      {"Undo by its shortcut", [&] { Key(*area, Qt::Key_Z, Qt::ControlModifier); }, text, ""},
+      {"Paste from the Edit menu",
+       [&] {
+         offer("7\n");
+         chooseFromEdit("EditPaste");
+       },
+       text, values + "7\n"},
+      {"Paste by its shortcut",
+       [&] {
+         offer("7\n");
+         Key(*area, Qt::Key_V, Qt::ControlModifier);
+       },
+       text, values + "7\n"},
+      {"the caret read", [&] { caret = area->SelStart(); }, [&] { return std::to_string(caret); },
+       std::to_string(fw::Len(values))},
+      {"the last character selected",
+       [&] {
+         area->SetSelStart(fw::Len(values) - 1);
+         area->SetSelLength(1);
+       },
+       typed("8"), values.substr(0, values.size() - 1) + "8"},
+      {"a long text set, then all of it selected",
+       [&] {
+         area->SetText(values);
+         area->SetSelLength(fw::Len(values));
+       },
+       copied, values},
+      {"bold set for what is typed next", [&] { area->SetSelBold(true); },
+       [&] {
+         Type(*area, "6");
+         return std::string(area->CharacterBold(fw::Len(values)) ? "bold" : "plain");
+       },
+       "bold"},
+      {"an assistive technology that starts listening", [&] { QAccessible::setActive(true); },
+       [&] {
+         // It selects all it is told there is and copies it; a text pasted
+         // while it listens goes in at once.
+         QAccessibleTextInterface* read =
+             QAccessible::queryAccessibleInterface(edit)->textInterface();
+         read->setSelection(0, 0, read->characterCount());
+         const std::string selected = copied();
+         Key(*area, Qt::Key_V, Qt::ControlModifier);
+         EXPECT_TRUE(allIn());
+         QAccessible::setActive(false);
+         return selected;
+       },
+       values},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    area->SetText("");
+    offer(values);
+    Key(*area, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_FALSE(allIn()) << "still going in";
+    // A lone modifier, on its own or as the start of a shortcut, doesn't wait.
+    Key(*area, Qt::Key_Shift);
+    Key(*area, Qt::Key_Control, Qt::ControlModifier);
+    ASSERT_FALSE(allIn());
+    way.act();
+    EXPECT_TRUE(allIn());
+    const std::string result = way.result();
+    EXPECT_TRUE(result == way.expected) << result.substr(0, 40);
+  }
+  EXPECT_EQ(alerts.beeps, 1) << "the refused key";
 }
 
-TEST_F(ControlsTest, APressDuringALongPasteLandsOnTheTextThatWasUnderThePointer) {
+TEST_F(ControlsTest, ALongPasteMovesTheViewOnlyWhenTheUserActsAndAPressLandsWhereItPointed) {
+  ServeTheEditMenu();
   std::shared_ptr<TextArea> area;
   OpenWindow([&](TestWindow& w) { area = Place<TextArea>(w, "Area", 10, 10, 300, 200); });
   auto* edit = static_cast<QPlainTextEdit*>(fw::qt::WidgetOf(*area));
@@ -403,6 +526,25 @@ TEST_F(ControlsTest, APressDuringALongPasteLandsOnTheTextThatWasUnderThePointer)
   std::string lines;
   for (int i = 0; i < 20000; ++i) lines += std::to_string(i) + "\n";
   QApplication::clipboard()->setText(QString::fromStdString(lines));
+  QScrollBar* scroll = edit->verticalScrollBar();
+  const auto allIn = [&] { return edit->toPlainText().toStdString() == area->Text(); };
+
+  // Pasted into an empty area, the first lines stay in view while the rest
+  // goes in, and where the user scrolls meanwhile stays in view once it is in.
+  for (const int scrolledTo : {0, 100}) {
+    area->SetText("");
+    Key(*area, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_FALSE(allIn());
+    EXPECT_EQ(scroll->value(), 0);
+    scroll->setValue(scrolledTo);
+    ASSERT_TRUE(QTest::qWaitFor(allIn, 60000));
+    EXPECT_EQ(scroll->value(), scrolledTo);
+  }
+  // A paste that goes in as the user pastes shows where it ends.
+  PasteText(*area, QStringLiteral("7\n"));
+  EXPECT_TRUE(edit->viewport()->rect().contains(edit->cursorRect().center()));
+  QApplication::clipboard()->setText(QString::fromStdString(lines));
+
   const QPoint third =
       edit->cursorRect(QTextCursor(edit->document()->findBlockByNumber(2))).center();
   // Pasted into an empty area, the rest going in below the lines in view;

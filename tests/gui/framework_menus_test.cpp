@@ -18,39 +18,6 @@ namespace {
 
 std::vector<std::string> journal;
 
-template <class T = fw::MenuItem>
-fw::Ref<T> Item(const std::string& name, const std::string& text, const std::string& shortcut = "",
-                bool autoEnable = false) {
-  auto item = std::make_shared<T>();
-  item->SetName(name);
-  item->SetText(text);
-  item->SetKeyboardShortcut(shortcut);
-  item->SetAutoEnable(autoEnable);
-  return item;
-}
-
-fw::Ref<fw::MenuBar> BuildBar() {
-  auto bar = std::make_shared<fw::MenuBar>();
-  auto file = Item("FileMenu", "File");
-  file->Append(Item("Print", "Print", "", true));
-  file->Append(Item("Report", "Report", "Cmd+R"));
-  file->Append(Item<fw::QuitMenuItem>("FileQuit", "Quit", "Cmd+Q", true));
-  auto edit = Item("EditMenu", "Edit");
-  edit->Append(Item("EditUndo", "Undo", "Cmd+Z"));
-  edit->Append(Item("Separator", "-"));
-  edit->Append(Item("EditCut", "Cut", "Cmd+X"));
-  edit->Append(Item("EditCopy", "Copy", "Cmd+C"));
-  edit->Append(Item("EditPaste", "Paste", "Cmd+V"));
-  edit->Append(Item("EditClear", ""));
-  auto window = Item("WindowMenu", "Window");
-  window->Append(Item("Front", "Bring & Show"));
-  window->Append(Item<fw::AppleMenuItem>("About", "About Zelvora"));
-  bar->Append(file);
-  bar->Append(edit);
-  bar->Append(window);
-  return bar;
-}
-
 class App : public fw::Application {
  public:
   void Event_EnableMenuItems() override {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/menus.h"
 #include "framework/qt/testing.h"
 #include "framework/seams.h"
 #include "framework/settings.h"
@@ -78,6 +79,41 @@ inline std::shared_ptr<TestWindow> OpenWindow(std::function<void(TestWindow&)> b
   window->build = std::move(build);
   window->Constructor();
   return window;
+}
+
+template <class T = fw::MenuItem>
+fw::Ref<T> Item(const std::string& name, const std::string& text, const std::string& shortcut = "",
+                bool autoEnable = false) {
+  auto item = std::make_shared<T>();
+  item->SetName(name);
+  item->SetText(text);
+  item->SetKeyboardShortcut(shortcut);
+  item->SetAutoEnable(autoEnable);
+  return item;
+}
+
+// File, Edit and Window menus with the program's shortcuts, and a few items
+// of a test's own.
+inline fw::Ref<fw::MenuBar> BuildBar() {
+  auto bar = std::make_shared<fw::MenuBar>();
+  auto file = Item("FileMenu", "File");
+  file->Append(Item("Print", "Print", "", true));
+  file->Append(Item("Report", "Report", "Cmd+R"));
+  file->Append(Item<fw::QuitMenuItem>("FileQuit", "Quit", "Cmd+Q", true));
+  auto edit = Item("EditMenu", "Edit");
+  edit->Append(Item("EditUndo", "Undo", "Cmd+Z"));
+  edit->Append(Item("Separator", "-"));
+  edit->Append(Item("EditCut", "Cut", "Cmd+X"));
+  edit->Append(Item("EditCopy", "Copy", "Cmd+C"));
+  edit->Append(Item("EditPaste", "Paste", "Cmd+V"));
+  edit->Append(Item("EditClear", ""));
+  auto window = Item("WindowMenu", "Window");
+  window->Append(Item("Front", "Bring & Show"));
+  window->Append(Item<fw::AppleMenuItem>("About", "About Zelvora"));
+  bar->Append(file);
+  bar->Append(edit);
+  bar->Append(window);
+  return bar;
 }
 
 template <class C>
