@@ -118,12 +118,10 @@ void RunEnablingRound(Window& window, bool askClipboard) {
   WindowImpl& impl = ImplOf(window);
   const Ref<MenuBar> tree = impl.EffectiveMenuBar();
   const Ref<Application> app = GetAppObject();
-  const auto leftAlone = [&](const MenuItem& item) {
-    return !askClipboard && ServedEdit(window, app.get(), item) == Edit::Paste;
-  };
+  const auto leftAlone = [&](Edit served) { return served == Edit::Paste && !askClipboard; };
   if (tree) {
     ForEachCommand(*tree, [&](MenuItem& item) {
-      if (leftAlone(item)) return;
+      if (leftAlone(ServedEdit(window, app.get(), item))) return;
       item.SetEnabled(item.AutoEnable() &&
                       ((app && app->HasMenuHandler(item.Name())) || ServedByFramework(item)));
     });
@@ -136,7 +134,7 @@ void RunEnablingRound(Window& window, bool askClipboard) {
     });
     ForEachCommand(*tree, [&](MenuItem& item) {
       const Edit edit = ServedEdit(window, app.get(), item);
-      if (edit != Edit::None && !leftAlone(item)) item.SetEnabled(EditAvailable(window, edit));
+      if (edit != Edit::None && !leftAlone(edit)) item.SetEnabled(EditAvailable(window, edit));
     });
   }
   if (impl.menus) impl.menus->SyncEnabled();
